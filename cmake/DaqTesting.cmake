@@ -23,6 +23,7 @@ function(daq_add_test name)
   if(CMAKE_CROSSCOMPILING)
     target_link_options(${name} PRIVATE -static)
     add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "WINEDEBUG=-all")
   else()
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
