@@ -8,7 +8,7 @@
 struct ScsiCommand {
     std::array<std::uint8_t, 16> cdb{};
     std::uint8_t cdbLength = 0;
-    std::uint8_t* data = nullptr;    // data-in buffer, dataLength bytes; may be null when dataLength is 0
+    std::uint8_t* data = nullptr;  // data-in buffer, dataLength bytes; may be null when dataLength is 0
     std::uint32_t dataLength = 0;
     std::uint32_t timeoutSeconds = 0;
 };
@@ -17,18 +17,18 @@ struct ScsiCommand {
 // the target answered with GOOD status and no error was reported on the way.
 struct ScsiResult {
     bool ok = false;
-    bool deviceGone = false;           // the device was unplugged or is going away
-    std::uint32_t transferred = 0;     // bytes that actually arrived in the data buffer
-    std::uint8_t scsiStatus = 0;       // SCSI status byte (0 = GOOD, 2 = CHECK CONDITION)
-    std::uint8_t senseLength = 0;      // sense bytes actually written
+    bool deviceGone = false;        // the device was unplugged or is going away
+    std::uint32_t transferred = 0;  // bytes that actually arrived in the data buffer
+    std::uint8_t scsiStatus = 0;    // SCSI status byte (0 = GOOD, 2 = CHECK CONDITION)
+    std::uint8_t senseLength = 0;   // sense bytes actually written
     std::array<std::uint8_t, 32> sense{};
-    int systemError = 0;               // errno on Linux, GetLastError() on Windows, 0 if none
+    int systemError = 0;  // errno on Linux, GetLastError() on Windows, 0 if none
 };
 
 // Executes one SCSI command on an opened instrument. Implementations: the
-// Windows pass-through, Linux SG_IO and the simulated instrument. Execute may
-// be called from a reader thread while the user-interface thread calls it on
-// another transport; a single transport is used by one thread at a time.
+// Windows pass-through, Linux SG_IO and the simulated instrument. Execute must
+// be safe to call from several threads at once on the same transport: the
+// user-interface thread probes the drive while a reader thread reads from it.
 class ScsiTransport {
 public:
     virtual ~ScsiTransport() = default;
