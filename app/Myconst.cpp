@@ -1,0 +1,16 @@
+#include "Myconst.h"
+
+#include <QCoreApplication>
+
+QString Myconst::Entry::Text() const {
+    return QCoreApplication::translate("Myconst", english);
+}
+
+const Myconst::Entry* Myconst::Find(int id) {
+    for (const Entry* entry : All) {
+        if (entry->id == id) {
+            return entry;
+        }
+    }
+    return nullptr;
+}
