@@ -21,6 +21,8 @@ struct SimSignal {
 
     // The value at time seconds; frame numbers the sample for noise.
     double ValueAt(double seconds, std::uint64_t frame, std::uint64_t seed) const;
+
+    bool operator==(const SimSignal&) const = default;
 };
 
 inline constexpr double kPulseDuty = 0.1;

@@ -14,6 +14,8 @@
 // flat 0 V, which is what an unconnected probe shows.
 struct SimSpec {
     std::array<SimSignal, kChannelCount> channels{};
+
+    bool operator==(const SimSpec&) const = default;
 };
 
 inline constexpr std::string_view kDefaultSimSpec = "sine:50:2,square:10:1";

@@ -2,21 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include "device/ZeroAdjust.h"
 
 namespace {
 
-TEST(ParseSimIdentityTest, AcceptsUpToEightPrintableCharacters) {
+TEST(SimIdentityTest, AcceptsUpToEightPrintableCharacters) {
     for (const char* window : {"OSC80", "OSC13_20", "OSC0,14", "x", "OSC   "}) {
         const SimIdentityResult result = ParseSimIdentity(window);
         ASSERT_TRUE(result.ok()) << window << ": " << result.error;
         EXPECT_EQ(*result.window, window);
     }
-}
-
-TEST(ParseSimIdentityTest, RefusesEmptyLongAndUnprintable) {
     for (const char* window : {"", "OSC13_200", "OSC\t1_2", "OSC\xC3\xA9"}) {
         const SimIdentityResult result = ParseSimIdentity(window);
         EXPECT_FALSE(result.ok()) << window;
@@ -24,36 +19,22 @@ TEST(ParseSimIdentityTest, RefusesEmptyLongAndUnprintable) {
     }
 }
 
-struct IdentityCase {
-    std::string window;
-    std::optional<float> ch0;
-    std::optional<float> ch1;
-};
-
-void PrintTo(const IdentityCase& c, std::ostream* os) {
-    *os << '"' << c.window << '"';
+// Discovery reads the window back out of the identity string and gets what
+// was set, also for windows shorter than the eight characters it reads.
+TEST(SimIdentityTest, CarriesTheWindowToDiscovery) {
+    const std::tuple<const char*, std::optional<float>, std::optional<float>> cases[] = {
+        {"OSC80", std::nullopt, std::nullopt},
+        {"OSC13_20", ZeroAdjustForCode(13), ZeroAdjustForCode(20)},
+        {"OSC0,14", std::nullopt, ZeroAdjustForCode(14)},
+        {"OSC0", 0.0f, 0.0f}};
+    for (const auto& [window, ch0, ch1] : cases) {
+        const std::string identity = SimIdentityString(window);
+        EXPECT_NE(identity.find("OSCILLOSCOPE"), std::string::npos);
+        const ZeroAdjustUpdate update = ParseZeroAdjust(ZeroAdjustWindow(identity).value_or(""));
+        EXPECT_TRUE(update.ok()) << window << ": " << update.error;
+        EXPECT_EQ(update.ch0, ch0) << window;
+        EXPECT_EQ(update.ch1, ch1) << window;
+    }
 }
-
-class SimIdentityStringTest : public testing::TestWithParam<IdentityCase> {};
-
-// Discovery reads the window back out of the path and gets what was set, even
-// for windows shorter than the eight characters it reads.
-TEST_P(SimIdentityStringTest, CarriesTheWindowToDiscovery) {
-    const std::string identity = SimIdentityString(GetParam().window);
-    EXPECT_NE(identity.find("OSCILLOSCOPE"), std::string::npos);
-    const std::optional<std::string> window = ZeroAdjustWindow(identity);
-    ASSERT_TRUE(window.has_value());
-    const ZeroAdjustUpdate update = ParseZeroAdjust(*window);
-    EXPECT_TRUE(update.ok()) << update.error;
-    EXPECT_EQ(update.ch0, GetParam().ch0);
-    EXPECT_EQ(update.ch1, GetParam().ch1);
-}
-
-INSTANTIATE_TEST_SUITE_P(Windows, SimIdentityStringTest,
-                         testing::Values(IdentityCase{"OSC80", std::nullopt, std::nullopt},
-                                         IdentityCase{"OSC13_20", ZeroAdjustForCode(13),
-                                                      ZeroAdjustForCode(20)},
-                                         IdentityCase{"OSC0,14", std::nullopt, ZeroAdjustForCode(14)},
-                                         IdentityCase{"OSC0", 0.0f, 0.0f}));
 
 }  // namespace

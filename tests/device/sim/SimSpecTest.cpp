@@ -6,47 +6,21 @@
 
 namespace {
 
-struct GoodCase {
-    std::string text;
-    SimSignal ch0;
-    SimSignal ch1;
-};
-
-void PrintTo(const GoodCase& c, std::ostream* os) {
-    *os << '"' << c.text << '"';
-}
-
-class SimSpecGoodTest : public testing::TestWithParam<GoodCase> {};
-
-void ExpectSignal(const SimSignal& actual, const SimSignal& expected) {
-    EXPECT_EQ(actual.shape, expected.shape);
-    EXPECT_EQ(actual.frequencyHz, expected.frequencyHz);
-    EXPECT_EQ(actual.amplitudeV, expected.amplitudeV);
-    EXPECT_EQ(actual.offsetV, expected.offsetV);
-}
-
-TEST_P(SimSpecGoodTest, ReadsBothChannels) {
-    const SimSpecResult result = ParseSimSpec(GetParam().text);
-    ASSERT_TRUE(result.ok()) << result.error;
-    ExpectSignal(result.spec->channels[0], GetParam().ch0);
-    ExpectSignal(result.spec->channels[1], GetParam().ch1);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Specs, SimSpecGoodTest,
-    testing::Values(
-        GoodCase{"sine:50:2,square:10:1", {SimShape::Sine, 50, 2, 0}, {SimShape::Square, 10, 1, 0}},
-        GoodCase{"triangle:5.5:1.25:-0.5,pulse:1.2:3:0.25",
-                 {SimShape::Triangle, 5.5, 1.25, -0.5},
-                 {SimShape::Pulse, 1.2, 3, 0.25}},
+TEST(SimSpecTest, ReadsOneDescriptionPerChannel) {
+    const std::pair<const char*, SimSpec> cases[] = {
+        {"sine:50:2,square:10:1", {{{{SimShape::Sine, 50, 2, 0}, {SimShape::Square, 10, 1, 0}}}}},
+        {"triangle:5.5:1.25:-0.5,pulse:1.2:3:0.25",
+         {{{{SimShape::Triangle, 5.5, 1.25, -0.5}, {SimShape::Pulse, 1.2, 3, 0.25}}}}},
         // One description: CH1 stays at 0 V.
-        GoodCase{"noise:0:0.1", {SimShape::Noise, 0, 0.1, 0}, {SimShape::Dc, 0, 0, 0}},
-        GoodCase{"dc:0:-1.5,dc:0:2e-1", {SimShape::Dc, 0, -1.5, 0}, {SimShape::Dc, 0, 0.2, 0}}));
-
-TEST(SimSpecTest, DefaultIsASineOnCh0AndASquareOnCh1) {
-    const SimSpec spec = DefaultSimSpec();
-    ExpectSignal(spec.channels[0], {SimShape::Sine, 50, 2, 0});
-    ExpectSignal(spec.channels[1], {SimShape::Square, 10, 1, 0});
+        {"noise:0:0.1", {{{{SimShape::Noise, 0, 0.1, 0}, {SimShape::Dc, 0, 0, 0}}}}},
+        {"dc:0:-1.5,dc:0:2e-1", {{{{SimShape::Dc, 0, -1.5, 0}, {SimShape::Dc, 0, 0.2, 0}}}}}};
+    for (const auto& [text, spec] : cases) {
+        const SimSpecResult result = ParseSimSpec(text);
+        ASSERT_TRUE(result.ok()) << text << ": " << result.error;
+        EXPECT_EQ(result.spec->channels[0], spec.channels[0]) << text;
+        EXPECT_EQ(result.spec->channels[1], spec.channels[1]) << text;
+    }
+    EXPECT_EQ(DefaultSimSpec(), ParseSimSpec("sine:50:2,square:10:1").spec);
 }
 
 struct BadCase {
