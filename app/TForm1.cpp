@@ -1,0 +1,414 @@
+#include "TForm1.h"
+
+#include <QChart>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLineSeries>
+#include <QMouseEvent>
+#include <QStyle>
+#include <QTimer>
+#include <QToolButton>
+#include <QUrl>
+#include <QValueAxis>
+
+#include "ChartTheme.h"
+#include "DriveAccess.h"
+#include "Myconst.h"
+#include "TCalibration.h"
+#include "TForm4.h"
+#include "TForm6.h"
+#include "TForm8.h"
+#include "TFrequencySensorFrom.h"
+#include "Unit1Globals.h"
+
+namespace {
+
+// The user manual opened by Help > User Manual, looked for in the current
+// directory.
+const char kManual[] = "Oscilloscope Spectrum Analyzer User's Manual.docx";
+
+// How far the zoom hint sits above a waveform chart's lower edge: the form
+// places it at (16, 287) on a chart 312 pixels high.
+constexpr int kHintFromBottom = 25;
+
+}  // namespace
+
+TForm1::TForm1(std::shared_ptr<DriveAccess> drives, QWidget* parent)
+    : QMainWindow(parent), drives_(std::move(drives)) {
+    setupUi(this);
+    CreateTimers();
+    SetUpToolBar();
+    SetUpCharts();
+    // Handlers are bound as the form is loaded; the signals used fire on user
+    // actions only, so the settings below run no handler by themselves.
+    ConnectHandlers();
+
+    FPictureFileName.clear();
+    FBlockQueue.Clear();
+    ResetUnit1Globals();
+    gSampleRate = 64;
+    setWindowTitle(Myconst::SmsgFormname.Text() + QStringLiteral(" ") + QStringLiteral("\tV3.03"));
+    CheckListBox1->item(0)->setCheckState(Qt::Checked);
+    gChannelMask = 1;
+    ComboBox3->setCurrentText(QStringLiteral("64"));
+    ComboBox3->setItemText(0, QStringLiteral("64"));
+    ComboBox3->setCurrentIndex(0);
+    gTriggerLevel = Edit3->text().toFloat();
+    gTriggerChannel = ComboBox2->currentText().toStdString();
+    FRecordLength0 = ComboBox1->currentText().toInt();
+    RadioGroup1->SetItemIndex(7);
+    RadioGroup2->SetItemIndex(4);
+    RadioGroup3->SetItemIndex(4);
+    RadioGroup4->SetItemIndex(7);
+    RadioGroup1Click();
+    RadioGroup2Click();
+    RadioGroup3Click();
+    RadioGroup4Click();
+    gTriggerEdge = 1;
+    Memo1->clear();
+    LoadPictureSet(windowTitle().contains(QStringLiteral("Oscill")) ? PictureSet::English
+                                                                    : PictureSet::Chinese);
+    FDecimation = 1;
+    gRateMultiple = gSampleRate / 64;
+}
+
+TForm1::~TForm1() {
+    // Whatever still runs must see the stop flag before the state it reads
+    // goes away.
+    FStopRequested = true;
+}
+
+void TForm1::AttachWindows(TCalibration* calibration, TForm6* form6, TForm4* form4,
+                           TFrequencySensorFrom* frequencySensorFrom, TForm8* form8) {
+    Calibration = calibration;
+    Form6 = form6;
+    Form4 = form4;
+    FrequencySensorFrom = frequencySensorFrom;
+    Form8 = form8;
+}
+
+void TForm1::FormCreate() {
+    Button3Click();
+    RegisterDeviceEvents();
+}
+
+void TForm1::FormClose() {
+    FStopRequested = true;
+    if (gSampleBuffer) {
+        gSampleBuffer.reset();
+        gSampleBufferAllocated = false;
+    }
+    // Readers that still hold the transport keep it until their pass ends;
+    // the drive closes when the last of them lets go.
+    if (FDeviceHandle.load()) {
+        FDeviceHandle.store(nullptr);
+    }
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    FormClose();
+    QMainWindow::closeEvent(event);
+    emit Closed();
+}
+
+void TForm1::LoadPictureSet(PictureSet set) {
+    struct Pictures {
+        TImage* image;
+        const char* english;
+        const char* chinese;
+    };
+    const Pictures pictures[] = {
+        {Image10, "CH0", "CH01"},      {Image14, "CH0_1", "CH02"},      {Image15, "CH1_1", "CH12"},
+        {Image13, "CH1", "CH11"},      {Image1, "off", "off1"},         {Image2, "on", "on1"},
+        {Image5, "start", "start1_1"}, {Image6, "start_1", "start2_2"}, {Image7, "hold", "hold1_1"},
+        {Image8, "hold_1", "hold2_2"}, {Image9, "demo1", "demo1_1"},    {Image11, "demo2", "demo2_2"},
+        {Image12, "demo3", "demo3_3"}, {Image4, "clear", "clear_1"},
+    };
+    for (const Pictures& p : pictures) {
+        p.image->SetPicture(QString::fromLatin1(set == PictureSet::English ? p.english : p.chinese));
+    }
+}
+
+void TForm1::CreateTimers() {
+    struct TimerSpec {
+        QTimer** timer;
+        const char* name;
+        int interval;
+    };
+    // Intervals as the form loads them; the time-base handlers retune 1 and 2.
+    const TimerSpec timers[] = {{&Timer1, "Timer1", 10},
+                                {&Timer2, "Timer2", 70},
+                                {&Timer3, "Timer3", 1000},
+                                {&Timer4, "Timer4", 1000}};
+    for (const TimerSpec& spec : timers) {
+        auto* timer = new QTimer(this);
+        timer->setObjectName(QString::fromLatin1(spec.name));
+        timer->setInterval(spec.interval);
+        *spec.timer = timer;
+    }
+}
+
+void TForm1::SetUpToolBar() {
+    // The menus live in a menu bar that is never shown: the tool bar buttons
+    // drop them down instead.
+    MainMenu1->hide();
+    ToolBar1->setFixedHeight(27);
+    QMenu* const menus[] = {File1, Edit4, H1, Senors1, Language1};
+    int number = 1;
+    for (QMenu* menu : menus) {
+        auto* button = qobject_cast<QToolButton*>(ToolBar1->widgetForAction(menu->menuAction()));
+        if (button == nullptr) {
+            continue;
+        }
+        button->setObjectName(QStringLiteral("ToolButton%1").arg(number++));
+        button->setPopupMode(QToolButton::InstantPopup);
+        button->setFixedWidth(75);
+        if (menu == Edit4) {
+            // "Capture" is drawn marked from the start.
+            button->setProperty("marked", true);
+            button->style()->unpolish(button);
+            button->style()->polish(button);
+        }
+    }
+}
+
+void TForm1::SetUpCharts() {
+    const QString volts = tr("Voltage  ( V )");
+    ChartTheme::Apply(Chart2->chart(), tr("CH0 Waveform"), Myconst::Scharts.Text(), volts);
+    LineSeries5 =
+        ChartTheme::AddSeries(Chart2->chart(), QStringLiteral("LineSeries5"), ChartTheme::TracePen(), true);
+    LineSeries6 = ChartTheme::AddSeries(Chart2->chart(), QStringLiteral("LineSeries6"),
+                                        ChartTheme::OverlayPen(), false);
+    LineSeries7 = ChartTheme::AddSeries(Chart2->chart(), QStringLiteral("LineSeries7"),
+                                        ChartTheme::OverlayPen(), false);
+    ChartTheme::Apply(Chart4->chart(), tr("CH1 Waveform"), Myconst::Scharts.Text(), volts);
+    LineSeries2 =
+        ChartTheme::AddSeries(Chart4->chart(), QStringLiteral("LineSeries2"), ChartTheme::TracePen(), true);
+    LineSeries3 = ChartTheme::AddSeries(Chart4->chart(), QStringLiteral("LineSeries3"),
+                                        ChartTheme::OverlayPen(), false);
+    LineSeries4 = ChartTheme::AddSeries(Chart4->chart(), QStringLiteral("LineSeries4"),
+                                        ChartTheme::OverlayPen(), false);
+    const QString frequency = tr("Frequency  ( Hz )");
+    const QString amplitude = tr("Amplitude");
+    ChartTheme::Apply(Chart1->chart(), tr("Spectrum Analysis"), frequency, amplitude);
+    Series1 =
+        ChartTheme::AddSeries(Chart1->chart(), QStringLiteral("Series1"), ChartTheme::SpectrumPen(), true);
+    ChartTheme::Apply(Chart3->chart(), tr("Spectrum Analysis"), frequency, amplitude);
+    FastLineSeries1 = ChartTheme::AddSeries(Chart3->chart(), QStringLiteral("FastLineSeries1"),
+                                            ChartTheme::SpectrumPen(), true);
+
+    // The scales of the start-up settings (64 samples/s, 0.5 s and 2.0 V per
+    // division), so the empty window already shows a sensible grid.
+    for (QChartView* view : {Chart2, Chart4}) {
+        ChartTheme::SetRange(ChartTheme::AxisX(view->chart()), 0.0, 127.0 / 64.0, 0.5);
+        ChartTheme::SetRange(ChartTheme::AxisY(view->chart()), -10.0, 10.0, 2.0);
+    }
+    for (QChartView* view : {Chart1, Chart3}) {
+        ChartTheme::SetRange(ChartTheme::AxisX(view->chart()), 0.0, 32.0, 4.0);
+        ChartTheme::SetRange(ChartTheme::AxisY(view->chart()), 0.0, 1.0, 0.2);
+    }
+    for (QChartView* view : {Chart1, Chart2, Chart3, Chart4}) {
+        view->setRubberBand(QChartView::RectangleRubberBand);
+        view->viewport()->installEventFilter(this);
+    }
+    // The zoom hints keep to the lower left corner as the charts grow.
+    for (QChartView* view : {Chart2, Chart4}) {
+        view->installEventFilter(this);
+    }
+    Label25->raise();
+    Label20->raise();
+}
+
+void TForm1::ConnectHandlers() {
+    connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
+    connect(Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
+    connect(Button7, &QPushButton::clicked, this, &TForm1::Button7Click);
+    connect(Button10, &QPushButton::clicked, this, &TForm1::Button10Click);
+    connect(SpinEdit2, &QSpinBox::valueChanged, this, &TForm1::SpinEdit2Change);
+
+    connect(ComboBox3, &QComboBox::activated, this, &TForm1::ComboBox3Change);
+    connect(RadioGroup1, &RadioGroup::ItemClicked, this, &TForm1::RadioGroup1Click);
+    connect(RadioGroup2, &RadioGroup::ItemClicked, this, &TForm1::RadioGroup2Click);
+    connect(RadioGroup3, &RadioGroup::ItemClicked, this, &TForm1::RadioGroup3Click);
+    connect(RadioGroup4, &RadioGroup::ItemClicked, this, &TForm1::RadioGroup4Click);
+
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+    connect(Timer3, &QTimer::timeout, this, &TForm1::Timer3Timer);
+
+    const std::pair<TImage*, void (TForm1::*)()> images[] = {
+        {Image1, &TForm1::Image1Click},   {Image2, &TForm1::Image2Click},   {Image4, &TForm1::Image4Click},
+        {Image5, &TForm1::Image5Click},   {Image7, &TForm1::Image7Click},   {Image9, &TForm1::Image9Click},
+        {Image10, &TForm1::Image10Click}, {Image11, &TForm1::Image11Click}, {Image12, &TForm1::Image12Click},
+        {Image13, &TForm1::Image13Click}, {Image14, &TForm1::Image14Click}, {Image15, &TForm1::Image15Click},
+        {Image16, &TForm1::Image16Click}, {Image17, &TForm1::Image17Click},
+    };
+    for (const auto& [image, handler] : images) {
+        connect(image, &TImage::Clicked, this, handler);
+    }
+    // A click on the check box of an item; setting a check from code runs
+    // nothing, as the handler is run explicitly where that is wanted.
+    connect(CheckListBox1, &QListWidget::itemClicked, this, &TForm1::CheckListBox1ClickCheck);
+    connect(ComboBox2, &QComboBox::activated, this, &TForm1::ComboBox2Change);
+    // Edit3Change follows every change of the text, typed or set from code.
+    connect(Edit3, &QLineEdit::textChanged, this, &TForm1::Edit3Change);
+    connect(SpinEdit1, &QSpinBox::valueChanged, this, &TForm1::SpinEdit1Change);
+    Edit3->installEventFilter(this);
+
+    const std::pair<QAction*, void (TForm1::*)()> commands[] = {
+        {saveas1, &TForm1::saveas1Click},
+        {SaveData1, &TForm1::SaveData1Click},
+        {Exit1, &TForm1::Exit1Click},
+        {Screenshot1, &TForm1::Screenshot1Click},
+        {SaveCapture1, &TForm1::SaveCapture1Click},
+        {USBADManual1, &TForm1::USBADManual1Click},
+        {About1, &TForm1::About1Click},
+        {Calibration1, &TForm1::Calibration1Click},
+        {DistanceSensor1, &TForm1::DistanceSensor1Click},
+        {FrequencySensor1, &TForm1::FrequencySensor1Click},
+        {SoundSensor1, &TForm1::SoundSensor1Click},
+        {Chinese1, &TForm1::Chinese1Click},
+        {English1, &TForm1::English1Click},
+    };
+    for (const auto& [action, handler] : commands) {
+        connect(action, &QAction::triggered, this, [this, action = action, handler = handler] {
+            // The commands set and clear their own check marks; undo Qt's
+            // automatic toggle so they see the mark as it was when clicked.
+            if (action->isCheckable()) {
+                action->setChecked(!action->isChecked());
+            }
+            (this->*handler)();
+        });
+    }
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize && (watched == Chart2 || watched == Chart4)) {
+        QLabel* hint = watched == Chart2 ? Label25 : Label20;
+        hint->move(hint->x(), static_cast<QWidget*>(watched)->height() - kHintFromBottom);
+        return false;
+    }
+    if (watched == Edit3) {
+        if (event->type() == QEvent::KeyPress) {
+            return Edit3KeyPress(static_cast<QKeyEvent*>(event));
+        }
+        if (event->type() == QEvent::MouseButtonPress) {
+            Edit3Click();
+        }
+        return false;
+    }
+    const bool down = event->type() == QEvent::MouseButtonPress;
+    if (down || event->type() == QEvent::MouseButtonRelease) {
+        using Handler = void (TForm1::*)(Qt::MouseButton, Qt::KeyboardModifiers, int, int);
+        const struct {
+            QChartView* view;
+            Handler mouseDown;
+            Handler mouseUp;
+        } charts[] = {
+            {Chart1, &TForm1::Chart1MouseDown, &TForm1::Chart1MouseUp},
+            {Chart2, &TForm1::Chart2MouseDown, &TForm1::Chart2MouseUp},
+            {Chart3, &TForm1::Chart3MouseDown, &TForm1::Chart3MouseUp},
+            {Chart4, &TForm1::Chart4MouseDown, &TForm1::Chart4MouseUp},
+        };
+        for (const auto& chart : charts) {
+            if (watched == chart.view->viewport()) {
+                const auto* mouse = static_cast<QMouseEvent*>(event);
+                const QPoint at = mouse->position().toPoint();
+                (this->*(down ? chart.mouseDown : chart.mouseUp))(mouse->button(), mouse->modifiers(), at.x(),
+                                                                  at.y());
+                break;
+            }
+        }
+    }
+    // The chart's own rubber-band zoom still gets the press.
+    return false;
+}
+
+void TForm1::Exit1Click() {
+    close();
+}
+
+void TForm1::About1Click() {
+    if (Form6 == nullptr) {
+        return;
+    }
+    Form6->show();
+    Form6->raise();
+    Form6->activateWindow();
+}
+
+void TForm1::USBADManual1Click() {
+    // Resolved against the current directory; a missing document or no
+    // program for it shows nothing.
+    QDesktopServices::openUrl(
+        QUrl::fromLocalFile(QDir::current().absoluteFilePath(QString::fromUtf8(kManual))));
+}
+
+void TForm1::Button10Click() {
+    Panel1->hide();
+}
+
+// Handlers whose behaviour comes with the acquisition, display, analysis,
+// calibration, export and sensor work. They are bound to their controls now
+// so each command already has its one place.
+void TForm1::Button1Click() {}
+void TForm1::Button2Click() {}
+void TForm1::Button3Click() {}
+void TForm1::Button6Click() {}
+void TForm1::Button7Click() {}
+void TForm1::SpinEdit2Change() {}
+void TForm1::ComboBox3Change() {}
+void TForm1::RadioGroup1Click() {}
+void TForm1::RadioGroup2Click() {}
+void TForm1::RadioGroup3Click() {}
+void TForm1::RadioGroup4Click() {}
+void TForm1::Timer1Timer() {}
+void TForm1::Timer2Timer() {}
+void TForm1::Timer3Timer() {}
+void TForm1::Image1Click() {}
+void TForm1::Image2Click() {}
+void TForm1::Image4Click() {}
+void TForm1::Image5Click() {}
+void TForm1::Image7Click() {}
+void TForm1::Image9Click() {}
+void TForm1::Image10Click() {}
+void TForm1::Image11Click() {}
+void TForm1::Image12Click() {}
+void TForm1::Image13Click() {}
+void TForm1::Image14Click() {}
+void TForm1::Image15Click() {}
+void TForm1::Image16Click() {}
+void TForm1::Image17Click() {}
+void TForm1::CheckListBox1ClickCheck() {}
+void TForm1::ComboBox2Change() {}
+void TForm1::Edit3Change() {}
+bool TForm1::Edit3KeyPress(QKeyEvent*) {
+    return false;
+}
+void TForm1::Edit3Click() {}
+void TForm1::SpinEdit1Change() {}
+void TForm1::Chart1MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
+void TForm1::Chart2MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
+void TForm1::Chart3MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
+void TForm1::Chart4MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
+void TForm1::saveas1Click() {}
+void TForm1::SaveData1Click() {}
+void TForm1::Screenshot1Click() {}
+void TForm1::SaveCapture1Click() {}
+void TForm1::Calibration1Click() {}
+void TForm1::DistanceSensor1Click() {}
+void TForm1::FrequencySensor1Click() {}
+void TForm1::SoundSensor1Click() {}
+void TForm1::Chinese1Click() {}
+void TForm1::English1Click() {}
+void TForm1::RegisterDeviceEvents() {}
+
+// These do nothing by design: a release over a chart reads nothing.
+void TForm1::Chart1MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
+void TForm1::Chart2MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
+void TForm1::Chart3MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
+void TForm1::Chart4MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}

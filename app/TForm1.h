@@ -1,0 +1,162 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <memory>
+
+#include "TForm1State.h"
+#include "ui_TForm1.h"
+
+class DriveAccess;
+class QKeyEvent;
+class QLineSeries;
+class QTimer;
+class TCalibration;
+class TForm4;
+class TForm6;
+class TForm8;
+class TFrequencySensorFrom;
+
+// The main window: front panel, charts, menus and the shared scope state.
+// It owns the established state (TForm1State and the Unit1 globals) and the
+// handlers named after their controls; each handler reads the widgets and
+// hands the work to a core class. Every handler runs on the user-interface
+// thread.
+class TForm1 : public QMainWindow, private Ui::TForm1, protected TForm1State {
+    Q_OBJECT
+
+public:
+    enum class PictureSet { English, Chinese };
+
+    // drives opens the instrument's drive; it may be null (no device access).
+    explicit TForm1(std::shared_ptr<DriveAccess> drives, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    const TForm1State& State() const { return *this; }
+
+    // The secondary windows that the menu commands show; they live as long
+    // as the program, beside this window.
+    void AttachWindows(TCalibration* calibration, TForm6* form6, TForm4* form4,
+                       TFrequencySensorFrom* frequencySensorFrom, TForm8* form8);
+
+    // Start-up after construction: device detection, then device events.
+    void FormCreate();
+    // Shutdown; also run by closing the window. Safe to run more than once.
+    void FormClose();
+
+    // Puts the language's pictures on the front-panel buttons.
+    void LoadPictureSet(PictureSet set);
+
+    // Commands of the hidden buttons: Start, Demo, Detect Device, Stop, Clear.
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button6Click();
+    void Button7Click();
+    // Voltage adjustment panel.
+    void Button10Click();
+    void SpinEdit2Change();
+
+    // Acquisition settings.
+    void ComboBox3Change();
+    void RadioGroup1Click();
+    void RadioGroup2Click();
+    void RadioGroup3Click();
+    void RadioGroup4Click();
+
+    // Display timers and the reconnect poll.
+    void Timer1Timer();
+    void Timer2Timer();
+    void Timer3Timer();
+
+    // Front panel.
+    void Image1Click();
+    void Image2Click();
+    void Image4Click();
+    void Image5Click();
+    void Image7Click();
+    void Image9Click();
+    void Image10Click();
+    void Image11Click();
+    void Image12Click();
+    void Image13Click();
+    void Image14Click();
+    void Image15Click();
+    void Image16Click();
+    void Image17Click();
+    void CheckListBox1ClickCheck();
+    void ComboBox2Change();
+    void Edit3Change();
+    // Returns true when the key is swallowed and never reaches Edit3.
+    bool Edit3KeyPress(QKeyEvent* key);
+    void Edit3Click();
+    void SpinEdit1Change();
+
+    // Cursor readout; X and Y are pixels of the chart.
+    void Chart1MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void Chart2MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void Chart3MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void Chart4MouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void Chart1MouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void Chart2MouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void Chart3MouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    void Chart4MouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+
+    // Menu commands.
+    void saveas1Click();
+    void SaveData1Click();
+    void Exit1Click();
+    void Screenshot1Click();
+    void SaveCapture1Click();
+    void USBADManual1Click();
+    void About1Click();
+    void Calibration1Click();
+    void DistanceSensor1Click();
+    void FrequencySensor1Click();
+    void SoundSensor1Click();
+    void Chinese1Click();
+    void English1Click();
+
+    // Device arrival and removal events.
+    void RegisterDeviceEvents();
+
+signals:
+    // The window has closed: the program ends.
+    void Closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateTimers();
+    void SetUpToolBar();
+    void SetUpCharts();
+    void ConnectHandlers();
+
+    std::shared_ptr<DriveAccess> drives_;
+
+    QTimer* Timer1 = nullptr;
+    QTimer* Timer2 = nullptr;
+    QTimer* Timer3 = nullptr;
+    QTimer* Timer4 = nullptr;
+
+    // Chart2 (CH0 waveform): trace, trigger level line, trigger marker.
+    QLineSeries* LineSeries5 = nullptr;
+    QLineSeries* LineSeries6 = nullptr;
+    QLineSeries* LineSeries7 = nullptr;
+    // Chart4 (CH1 waveform): the same three.
+    QLineSeries* LineSeries2 = nullptr;
+    QLineSeries* LineSeries3 = nullptr;
+    QLineSeries* LineSeries4 = nullptr;
+    // Chart1 and Chart3: the CH0 and CH1 spectra.
+    QLineSeries* Series1 = nullptr;
+    QLineSeries* FastLineSeries1 = nullptr;
+
+    QPointer<TCalibration> Calibration;
+    QPointer<TForm6> Form6;
+    QPointer<TForm4> Form4;
+    QPointer<TFrequencySensorFrom> FrequencySensorFrom;
+    QPointer<TForm8> Form8;
+};

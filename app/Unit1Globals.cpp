@@ -1,0 +1,27 @@
+#include "Unit1Globals.h"
+
+std::atomic<int> gSampleRate{64};
+int gRateMultiple = 1;
+int gTriggerMode = 0;
+std::unique_ptr<std::uint8_t[]> gSampleBuffer;
+bool gSampleBufferAllocated = false;
+bool gDeviceFound = false;
+int gDeviceDrive = 0;
+std::atomic<std::uint8_t> gChannelMask{1};
+std::string gTriggerChannel = "CH0";
+float gTriggerLevel = 0.0f;
+int gTriggerEdge = 1;
+
+void ResetUnit1Globals() {
+    gSampleRate = 64;
+    gRateMultiple = 1;
+    gTriggerMode = 0;
+    gSampleBuffer.reset();
+    gSampleBufferAllocated = false;
+    gDeviceFound = false;
+    gDeviceDrive = 0;
+    gChannelMask = 1;
+    gTriggerChannel = "CH0";
+    gTriggerLevel = 0.0f;
+    gTriggerEdge = 1;
+}

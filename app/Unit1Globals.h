@@ -1,0 +1,26 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+// Module-level state of the main window's unit, shared by the window and,
+// through pointers, by the worker threads. Those the workers read on every
+// pass are atomic; the rest belong to the user-interface thread.
+
+extern std::atomic<int> gSampleRate;                   // samples per second: 64, 6250, ... 100000
+extern int gRateMultiple;                              // gSampleRate / 64
+extern int gTriggerMode;                               // nonzero: Start runs a triggered capture
+extern std::unique_ptr<std::uint8_t[]> gSampleBuffer;  // INQUIRY data, then the block the display decodes
+extern bool gSampleBufferAllocated;
+extern bool gDeviceFound;                       // an instrument passed the identity check
+extern int gDeviceDrive;                        // '0'..'9' of the instrument's drive; 0 when none
+extern std::atomic<std::uint8_t> gChannelMask;  // bit 0: CH0 on; bit 1: CH1 on
+extern std::string gTriggerChannel;             // "CH0" or "CH1"
+extern float gTriggerLevel;                     // volts
+extern int gTriggerEdge;                        // 1 rising, 2 falling
+
+// Puts every variable above back to its value at program start, so that each
+// main window (and each test that builds one) starts from the same state.
+void ResetUnit1Globals();
