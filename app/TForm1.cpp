@@ -206,7 +206,7 @@ void TForm1::SetUpCharts() {
         ChartTheme::SetRange(ChartTheme::AxisY(view->chart()), -10.0, 10.0, 2.0);
     }
     for (QChartView* view : {Chart1, Chart3}) {
-        ChartTheme::SetRange(ChartTheme::AxisX(view->chart()), 0.0, 32.0, 4.0);
+        ChartTheme::SetRange(ChartTheme::AxisX(view->chart()), 0.0, 32.0, 8.0);
         ChartTheme::SetRange(ChartTheme::AxisY(view->chart()), 0.0, 1.0, 0.2);
     }
     for (QChartView* view : {Chart1, Chart2, Chart3, Chart4}) {

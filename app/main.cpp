@@ -1,4 +1,5 @@
 #include <QObject>
+#include <QScreen>
 
 #include <exception>
 #include <iostream>
@@ -37,6 +38,10 @@ int main(int argc, char** argv) {
         TForm8 Form8;
         Form1.AttachWindows(&Calibration, &Form6, &Form4, &FrequencySensorFrom, &Form8);
         QObject::connect(&Form1, &TForm1::Closed, &app, &QCoreApplication::quit);
+        // The form is laid out for a large screen; a smaller one gets all of it.
+        if (const QScreen* screen = Form1.screen()) {
+            Form1.resize(Form1.size().boundedTo(screen->availableGeometry().size()));
+        }
         Form1.show();
         Form1.FormCreate();
         QApplication::exec();
