@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QLineSeries>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QStyle>
 #include <QTimer>
@@ -87,6 +88,14 @@ void TForm1::AttachWindows(TCalibration* calibration, TForm6* form6, TForm4* for
     Form4 = form4;
     FrequencySensorFrom = frequencySensorFrom;
     Form8 = form8;
+}
+
+void TForm1::ShowMessage(const QString& text) {
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QCoreApplication::applicationName(), text,
+                                QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+    emit MessageShown(text);
 }
 
 void TForm1::FormCreate() {

@@ -121,9 +121,16 @@ public:
     // Device arrival and removal events.
     void RegisterDeviceEvents();
 
+    // Shows a message to the user without blocking the caller: the box is
+    // modal to the window but the handler that raised it carries on, so a
+    // message can never stall a timer or a shutdown.
+    void ShowMessage(const QString& text);
+
 signals:
     // The window has closed: the program ends.
     void Closed();
+    // A message was shown (for tests and scripts that follow the window).
+    void MessageShown(const QString& text);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
