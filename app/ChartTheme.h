@@ -4,26 +4,14 @@
 #include <QPen>
 #include <QString>
 
-class QChart;
-class QLineSeries;
-class QValueAxis;
+class TChart;
 
 // The look shared by the main window's charts: a dark plot (trace points are
-// white), light text, and fixed value axes at the bottom and the left to
-// which every series is attached.
+// white), light text, and the chart's bottom and left value axes styled to
+// match.
 class ChartTheme {
 public:
-    static void Apply(QChart* chart, const QString& title, const QString& xTitle, const QString& yTitle);
-
-    // A line series named after its established component name, on the
-    // chart's two axes.
-    static QLineSeries* AddSeries(QChart* chart, const QString& name, const QPen& pen, bool visible);
-
-    static QValueAxis* AxisX(QChart* chart);
-    static QValueAxis* AxisY(QChart* chart);
-
-    // Fixed range with a grid line every increment.
-    static void SetRange(QValueAxis* axis, double minimum, double maximum, double increment);
+    static void Apply(TChart* chart, const QString& title, const QString& xTitle, const QString& yTitle);
 
     static QPen TracePen() { return QPen(Qt::white, 1.0); }
     static QPen SpectrumPen() { return QPen(QColor(0xff, 0x3b, 0x30), 1.0); }

@@ -14,6 +14,8 @@
 #include <QUrl>
 #include <QValueAxis>
 
+#include <tuple>
+
 #include "ChartTheme.h"
 #include "DriveAccess.h"
 #include "Myconst.h"
@@ -185,46 +187,36 @@ void TForm1::SetUpToolBar() {
 
 void TForm1::SetUpCharts() {
     const QString volts = tr("Voltage  ( V )");
-    ChartTheme::Apply(Chart2->chart(), tr("CH0 Waveform"), Myconst::Scharts.Text(), volts);
-    LineSeries5 =
-        ChartTheme::AddSeries(Chart2->chart(), QStringLiteral("LineSeries5"), ChartTheme::TracePen(), true);
-    LineSeries6 = ChartTheme::AddSeries(Chart2->chart(), QStringLiteral("LineSeries6"),
-                                        ChartTheme::OverlayPen(), false);
-    LineSeries7 = ChartTheme::AddSeries(Chart2->chart(), QStringLiteral("LineSeries7"),
-                                        ChartTheme::OverlayPen(), false);
-    ChartTheme::Apply(Chart4->chart(), tr("CH1 Waveform"), Myconst::Scharts.Text(), volts);
-    LineSeries2 =
-        ChartTheme::AddSeries(Chart4->chart(), QStringLiteral("LineSeries2"), ChartTheme::TracePen(), true);
-    LineSeries3 = ChartTheme::AddSeries(Chart4->chart(), QStringLiteral("LineSeries3"),
-                                        ChartTheme::OverlayPen(), false);
-    LineSeries4 = ChartTheme::AddSeries(Chart4->chart(), QStringLiteral("LineSeries4"),
-                                        ChartTheme::OverlayPen(), false);
+    // The theme restyles series, so it goes on before the series.
+    ChartTheme::Apply(Chart2, tr("CH0 Waveform"), Myconst::Scharts.Text(), volts);
+    LineSeries5 = &Chart2->AddSeries(QStringLiteral("LineSeries5"), ChartTheme::TracePen(), true);
+    LineSeries6 = &Chart2->AddSeries(QStringLiteral("LineSeries6"), ChartTheme::OverlayPen(), false);
+    LineSeries7 = &Chart2->AddSeries(QStringLiteral("LineSeries7"), ChartTheme::OverlayPen(), false);
+    ChartTheme::Apply(Chart4, tr("CH1 Waveform"), Myconst::Scharts.Text(), volts);
+    LineSeries2 = &Chart4->AddSeries(QStringLiteral("LineSeries2"), ChartTheme::TracePen(), true);
+    LineSeries3 = &Chart4->AddSeries(QStringLiteral("LineSeries3"), ChartTheme::OverlayPen(), false);
+    LineSeries4 = &Chart4->AddSeries(QStringLiteral("LineSeries4"), ChartTheme::OverlayPen(), false);
     const QString frequency = tr("Frequency  ( Hz )");
     const QString amplitude = tr("Amplitude");
-    ChartTheme::Apply(Chart1->chart(), tr("Spectrum Analysis"), frequency, amplitude);
-    Series1 =
-        ChartTheme::AddSeries(Chart1->chart(), QStringLiteral("Series1"), ChartTheme::SpectrumPen(), true);
-    ChartTheme::Apply(Chart3->chart(), tr("Spectrum Analysis"), frequency, amplitude);
-    FastLineSeries1 = ChartTheme::AddSeries(Chart3->chart(), QStringLiteral("FastLineSeries1"),
-                                            ChartTheme::SpectrumPen(), true);
+    ChartTheme::Apply(Chart1, tr("Spectrum Analysis"), frequency, amplitude);
+    Series1 = &Chart1->AddSeries(QStringLiteral("Series1"), ChartTheme::SpectrumPen(), true);
+    ChartTheme::Apply(Chart3, tr("Spectrum Analysis"), frequency, amplitude);
+    FastLineSeries1 = &Chart3->AddSeries(QStringLiteral("FastLineSeries1"), ChartTheme::SpectrumPen(), true);
 
     // The scales of the start-up settings (64 samples/s, 0.5 s and 2.0 V per
     // division), so the empty window already shows a sensible grid.
-    for (QChartView* view : {Chart2, Chart4}) {
-        ChartTheme::SetRange(ChartTheme::AxisX(view->chart()), 0.0, 127.0 / 64.0, 0.5);
-        ChartTheme::SetRange(ChartTheme::AxisY(view->chart()), -10.0, 10.0, 2.0);
+    for (TChart* chart : {Chart2, Chart4}) {
+        chart->SetBottomAxis(0.0, 127.0 / 64.0, 0.5);
+        chart->SetLeftAxis(-10.0, 10.0, 2.0);
+        chart->SetZoomAnimated(true);
     }
-    for (QChartView* view : {Chart1, Chart3}) {
-        ChartTheme::SetRange(ChartTheme::AxisX(view->chart()), 0.0, 32.0, 8.0);
-        ChartTheme::SetRange(ChartTheme::AxisY(view->chart()), 0.0, 1.0, 0.2);
-    }
-    for (QChartView* view : {Chart1, Chart2, Chart3, Chart4}) {
-        view->setRubberBand(QChartView::RectangleRubberBand);
-        view->viewport()->installEventFilter(this);
+    for (TChart* chart : {Chart1, Chart3}) {
+        chart->SetBottomAxis(0.0, 32.0, 8.0);
+        chart->SetLeftAxis(0.0, 1.0, 0.2);
     }
     // The zoom hints keep to the lower left corner as the charts grow.
-    for (QChartView* view : {Chart2, Chart4}) {
-        view->installEventFilter(this);
+    for (TChart* chart : {Chart2, Chart4}) {
+        chart->installEventFilter(this);
     }
     Label25->raise();
     Label20->raise();
@@ -268,6 +260,22 @@ void TForm1::ConnectHandlers() {
     connect(SpinEdit1, &QSpinBox::valueChanged, this, &TForm1::SpinEdit1Change);
     Edit3->installEventFilter(this);
 
+    using ChartHandler = void (TForm1::*)(Qt::MouseButton, Qt::KeyboardModifiers, int, int);
+    const std::tuple<TChart*, ChartHandler, ChartHandler> charts[] = {
+        {Chart1, &TForm1::Chart1MouseDown, &TForm1::Chart1MouseUp},
+        {Chart2, &TForm1::Chart2MouseDown, &TForm1::Chart2MouseUp},
+        {Chart3, &TForm1::Chart3MouseDown, &TForm1::Chart3MouseUp},
+        {Chart4, &TForm1::Chart4MouseDown, &TForm1::Chart4MouseUp},
+    };
+    for (const auto& [chart, mouseDown, mouseUp] : charts) {
+        connect(chart, &TChart::MouseDown, this,
+                [this, handler = mouseDown](TChart*, Qt::MouseButton button, Qt::KeyboardModifiers shift,
+                                            int x, int y) { (this->*handler)(button, shift, x, y); });
+        connect(chart, &TChart::MouseUp, this,
+                [this, handler = mouseUp](TChart*, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x,
+                                          int y) { (this->*handler)(button, shift, x, y); });
+    }
+
     const std::pair<QAction*, void (TForm1::*)()> commands[] = {
         {saveas1, &TForm1::saveas1Click},
         {SaveData1, &TForm1::SaveData1Click},
@@ -310,30 +318,6 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
-    const bool down = event->type() == QEvent::MouseButtonPress;
-    if (down || event->type() == QEvent::MouseButtonRelease) {
-        using Handler = void (TForm1::*)(Qt::MouseButton, Qt::KeyboardModifiers, int, int);
-        const struct {
-            QChartView* view;
-            Handler mouseDown;
-            Handler mouseUp;
-        } charts[] = {
-            {Chart1, &TForm1::Chart1MouseDown, &TForm1::Chart1MouseUp},
-            {Chart2, &TForm1::Chart2MouseDown, &TForm1::Chart2MouseUp},
-            {Chart3, &TForm1::Chart3MouseDown, &TForm1::Chart3MouseUp},
-            {Chart4, &TForm1::Chart4MouseDown, &TForm1::Chart4MouseUp},
-        };
-        for (const auto& chart : charts) {
-            if (watched == chart.view->viewport()) {
-                const auto* mouse = static_cast<QMouseEvent*>(event);
-                const QPoint at = mouse->position().toPoint();
-                (this->*(down ? chart.mouseDown : chart.mouseUp))(mouse->button(), mouse->modifiers(), at.x(),
-                                                                  at.y());
-                break;
-            }
-        }
-    }
-    // The chart's own rubber-band zoom still gets the press.
     return false;
 }
 

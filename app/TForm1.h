@@ -10,8 +10,8 @@
 
 class DriveAccess;
 class QKeyEvent;
-class QLineSeries;
 class QTimer;
+class SeriesModel;
 class TCalibration;
 class TForm4;
 class TForm6;
@@ -149,17 +149,19 @@ private:
     QTimer* Timer3 = nullptr;
     QTimer* Timer4 = nullptr;
 
-    // Chart2 (CH0 waveform): trace, trigger level line, trigger marker.
-    QLineSeries* LineSeries5 = nullptr;
-    QLineSeries* LineSeries6 = nullptr;
-    QLineSeries* LineSeries7 = nullptr;
+    // The series models of the charts, under their component names; the
+    // charts show them on their next push. Chart2 (CH0 waveform): trace,
+    // trigger level line, trigger marker.
+    SeriesModel* LineSeries5 = nullptr;
+    SeriesModel* LineSeries6 = nullptr;
+    SeriesModel* LineSeries7 = nullptr;
     // Chart4 (CH1 waveform): the same three.
-    QLineSeries* LineSeries2 = nullptr;
-    QLineSeries* LineSeries3 = nullptr;
-    QLineSeries* LineSeries4 = nullptr;
+    SeriesModel* LineSeries2 = nullptr;
+    SeriesModel* LineSeries3 = nullptr;
+    SeriesModel* LineSeries4 = nullptr;
     // Chart1 and Chart3: the CH0 and CH1 spectra.
-    QLineSeries* Series1 = nullptr;
-    QLineSeries* FastLineSeries1 = nullptr;
+    SeriesModel* Series1 = nullptr;
+    SeriesModel* FastLineSeries1 = nullptr;
 
     QPointer<TCalibration> Calibration;
     QPointer<TForm6> Form6;

@@ -1,0 +1,324 @@
+#include "TChart.h"
+
+#include <QChart>
+#include <QLineSeries>
+#include <QMouseEvent>
+#include <QRubberBand>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+#include "PlotMapping.h"
+
+namespace {
+
+// Beyond this many grid lines an axis would take seconds to lay out (and a
+// zero increment never ends), so such an increment is widened.
+constexpr double kMaxTicks = 500.0;
+
+// Zoom steps follow each other at about the screen's refresh rate.
+constexpr int kZoomStepMs = 15;
+
+// A drag shorter than this is a click, not a zoom rectangle.
+constexpr int kMinDrag = 3;
+
+}  // namespace
+
+TChart::TChart(QWidget* parent) : QChartView(parent) {
+    QChart* c = chart();
+    c->legend()->hide();
+    c->setAnimationOptions(QChart::NoAnimation);  // the display pushes many ticks a second
+    bottom_ = new QValueAxis;
+    left_ = new QValueAxis;
+    c->addAxis(bottom_, Qt::AlignBottom);
+    c->addAxis(left_, Qt::AlignLeft);
+    ApplyRange(bottom_, bottomFixed_.minimum, bottomFixed_.maximum, bottomFixed_.increment);
+    ApplyRange(left_, leftFixed_.minimum, leftFixed_.maximum, leftFixed_.increment);
+    setRubberBand(QChartView::NoRubberBand);  // the zoom below replaces the built-in one
+    zoomTimer_.setInterval(kZoomStepMs);
+    connect(&zoomTimer_, &QTimer::timeout, this, &TChart::ZoomStep);
+}
+
+TChart::~TChart() {
+    // The series die with the chart; the models must not call back into a
+    // chart that is going away.
+    for (Entry& e : series_) {
+        e.model->SetChangeHandler(nullptr);
+    }
+}
+
+SeriesModel& TChart::AddSeries(const QString& name, const QPen& pen, bool visible) {
+    auto* line = new QLineSeries;
+    line->setObjectName(name);
+    line->setName(name);
+    chart()->addSeries(line);
+    line->attachAxis(bottom_);
+    line->attachAxis(left_);
+    line->setPen(pen);
+    line->setVisible(visible);
+
+    Entry e;
+    e.model = std::make_unique<SeriesModel>();
+    e.series = line;
+    e.pen = pen;
+    e.model->SetVisible(visible);
+    e.model->SetDotted(pen.style() == Qt::DotLine);
+    e.pushedVersion = e.model->Version();
+    e.pushedPoints = e.model->PointsVersion();
+    e.model->SetChangeHandler([this] { SchedulePush(); });
+    series_.push_back(std::move(e));
+    return *series_.back().model;
+}
+
+SeriesModel& TChart::Series(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= series_.size()) {
+        throw std::out_of_range("chart series index out of range");
+    }
+    return *series_[static_cast<std::size_t>(index)].model;
+}
+
+int TChart::SeriesCount() const {
+    return static_cast<int>(series_.size());
+}
+
+QLineSeries* TChart::LineSeries(int index) const {
+    if (index < 0 || static_cast<std::size_t>(index) >= series_.size()) {
+        return nullptr;
+    }
+    return series_[static_cast<std::size_t>(index)].series;
+}
+
+void TChart::SetBottomAxis(double minimum, double maximum, double increment) {
+    SetFixed(bottomFixed_, bottom_, minimum, maximum, increment);
+}
+
+void TChart::SetLeftAxis(double minimum, double maximum, double increment) {
+    SetFixed(leftFixed_, left_, minimum, maximum, increment);
+}
+
+void TChart::SetBottomTitle(const QString& title) {
+    bottom_->setTitleText(title);
+}
+
+void TChart::SetLeftTitle(const QString& title) {
+    left_->setTitleText(title);
+}
+
+void TChart::SetTitle(const QString& title) {
+    chart()->setTitle(title);
+}
+
+void TChart::SetFixed(Range& fixed, QValueAxis* axis, double minimum, double maximum, double increment) {
+    if (fixed.minimum == minimum && fixed.maximum == maximum && fixed.increment == increment) {
+        return;  // the scale handlers re-apply unchanged scales; keep a zoom
+    }
+    fixed = {minimum, maximum, increment};
+    if (zoomed_ || zoomTimer_.isActive()) {
+        // A new scale ends the zoom: both axes go back to their fixed ranges.
+        StopZoom();
+        ApplyRange(bottom_, bottomFixed_.minimum, bottomFixed_.maximum, bottomFixed_.increment);
+        ApplyRange(left_, leftFixed_.minimum, leftFixed_.maximum, leftFixed_.increment);
+        return;
+    }
+    ApplyRange(axis, minimum, maximum, increment);
+}
+
+void TChart::ApplyRange(QValueAxis* axis, double minimum, double maximum, double increment) {
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setRange(minimum, maximum);
+    axis->setTickAnchor(minimum);
+    const double span = std::abs(maximum - minimum);
+    if (!(increment > 0.0) || !std::isfinite(increment) || span / increment > kMaxTicks) {
+        increment = span > 0.0 ? span / 10.0 : 1.0;
+    }
+    axis->setTickInterval(increment);
+}
+
+void TChart::SchedulePush() {
+    if (pushPending_) {
+        return;
+    }
+    pushPending_ = true;
+    QMetaObject::invokeMethod(this, &TChart::Push, Qt::QueuedConnection);
+}
+
+void TChart::Push() {
+    pushPending_ = false;
+    for (Entry& e : series_) {
+        SeriesModel& model = *e.model;
+        model.Acknowledge();
+        if (model.Version() == e.pushedVersion) {
+            continue;
+        }
+        e.pushedVersion = model.Version();
+        const Qt::PenStyle style = model.Dotted() ? Qt::DotLine : Qt::SolidLine;
+        if (e.series->pen().style() != style) {
+            QPen pen = e.pen;
+            pen.setStyle(style);
+            e.series->setPen(pen);
+        }
+        // A hidden series keeps its old points until it is shown again.
+        if (model.Visible() && model.PointsVersion() != e.pushedPoints) {
+            e.pushedPoints = model.PointsVersion();
+            const int n = model.PairCount();
+            e.buffer.resize(n);
+            QPointF* p = e.buffer.data();
+            for (int i = 0; i < n; ++i) {
+                p[i] = QPointF(model.XValue(i), model.YValue(i));
+            }
+            e.series->replace(e.buffer);
+        }
+        if (e.series->isVisible() != model.Visible()) {
+            e.series->setVisible(model.Visible());
+        }
+    }
+}
+
+QRectF TChart::PlotRectInView() const {
+    const QRectF plot = chart()->plotArea();
+    const QPolygonF scene = chart()->mapToScene(plot);
+    const QPointF topLeft = mapFromScene(scene.boundingRect().topLeft());
+    return QRectF(topLeft, plot.size());
+}
+
+int TChart::CalcXPosValue(double x) const {
+    const QRectF plot = chart()->plotArea();
+    const PlotMapping map(plot.left(), plot.top(), plot.width(), plot.height(), bottom_->min(),
+                          bottom_->max(), left_->min(), left_->max());
+    const QPointF scene = chart()->mapToScene(QPointF(map.XToPosition(x), plot.top()));
+    return mapFromScene(scene).x();
+}
+
+int TChart::CalcYPosValue(double y) const {
+    const QRectF plot = chart()->plotArea();
+    const PlotMapping map(plot.left(), plot.top(), plot.width(), plot.height(), bottom_->min(),
+                          bottom_->max(), left_->min(), left_->max());
+    const QPointF scene = chart()->mapToScene(QPointF(plot.left(), map.YToPosition(y)));
+    return mapFromScene(scene).y();
+}
+
+void TChart::GetCursorValues(int x, int y, double& xValue, double& yValue) const {
+    const QRectF plot = chart()->plotArea();
+    const PlotMapping map(plot.left(), plot.top(), plot.width(), plot.height(), bottom_->min(),
+                          bottom_->max(), left_->min(), left_->max());
+    const QPointF at = chart()->mapFromScene(mapToScene(QPoint(x, y)));
+    xValue = map.PositionToX(at.x());
+    yValue = map.PositionToY(at.y());
+}
+
+void TChart::SetZoomEnabled(bool enabled) {
+    zoomEnabled_ = enabled;
+    if (!enabled && dragging_) {
+        dragging_ = false;
+        rubberBand_->hide();
+    }
+}
+
+void TChart::SetZoomAnimated(bool animated) {
+    zoomAnimated_ = animated;
+}
+
+void TChart::ZoomRect(const QRect& pixels) {
+    const QRectF plot = chart()->plotArea();
+    const PlotMapping map(plot.left(), plot.top(), plot.width(), plot.height(), bottom_->min(),
+                          bottom_->max(), left_->min(), left_->max());
+    const QRectF inChart = chart()->mapFromScene(mapToScene(pixels)).boundingRect().intersected(plot);
+    if (inChart.width() <= 0.0 || inChart.height() <= 0.0) {
+        return;
+    }
+    zoomed_ = true;
+    AnimateTo(map.PositionToX(inChart.left()), map.PositionToX(inChart.right()),
+              map.PositionToY(inChart.bottom()), map.PositionToY(inChart.top()));
+}
+
+void TChart::UndoZoom() {
+    if (!zoomed_) {
+        return;
+    }
+    zoomed_ = false;
+    AnimateTo(bottomFixed_.minimum, bottomFixed_.maximum, leftFixed_.minimum, leftFixed_.maximum);
+}
+
+void TChart::AnimateTo(double xMin, double xMax, double yMin, double yMax) {
+    zoomFrom_[0] = bottom_->min();
+    zoomFrom_[1] = bottom_->max();
+    zoomFrom_[2] = left_->min();
+    zoomFrom_[3] = left_->max();
+    zoomTo_[0] = xMin;
+    zoomTo_[1] = xMax;
+    zoomTo_[2] = yMin;
+    zoomTo_[3] = yMax;
+    zoomStep_ = zoomAnimated_ ? 0 : kZoomSteps - 1;
+    ZoomStep();
+    if (zoomStep_ < kZoomSteps) {
+        zoomTimer_.start();
+    }
+}
+
+void TChart::ZoomStep() {
+    ++zoomStep_;
+    const double t = static_cast<double>(zoomStep_) / kZoomSteps;
+    double r[4];
+    for (int i = 0; i < 4; ++i) {
+        r[i] = zoomStep_ >= kZoomSteps ? zoomTo_[i] : zoomFrom_[i] + (zoomTo_[i] - zoomFrom_[i]) * t;
+    }
+    // The grid keeps the fixed increment, so the zoomed view reads on the
+    // same scale as the full one.
+    ApplyRange(bottom_, r[0], r[1], bottomFixed_.increment);
+    ApplyRange(left_, r[2], r[3], leftFixed_.increment);
+    if (zoomStep_ >= kZoomSteps) {
+        zoomTimer_.stop();
+        emit ZoomFinished();
+    }
+}
+
+void TChart::StopZoom() {
+    zoomTimer_.stop();
+    zoomed_ = false;
+}
+
+void TChart::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    emit MouseDown(this, event->button(), event->modifiers(), at.x(), at.y());
+    if (zoomEnabled_ && event->button() == Qt::LeftButton) {
+        dragging_ = true;
+        dragOrigin_ = at;
+        if (rubberBand_ == nullptr) {
+            rubberBand_ = new QRubberBand(QRubberBand::Rectangle, viewport());
+        }
+        rubberBand_->setGeometry(QRect(at, QSize()));
+        rubberBand_->show();
+        event->accept();
+        return;
+    }
+    QChartView::mousePressEvent(event);
+}
+
+void TChart::mouseMoveEvent(QMouseEvent* event) {
+    if (dragging_) {
+        rubberBand_->setGeometry(QRect(dragOrigin_, event->position().toPoint()).normalized());
+        event->accept();
+        return;
+    }
+    QChartView::mouseMoveEvent(event);
+}
+
+void TChart::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    if (dragging_ && event->button() == Qt::LeftButton) {
+        dragging_ = false;
+        rubberBand_->hide();
+        const QPoint drag = at - dragOrigin_;
+        if (drag.x() <= -kMinDrag) {
+            UndoZoom();
+        } else if (drag.x() >= kMinDrag && drag.y() >= kMinDrag) {
+            ZoomRect(QRect(dragOrigin_, at));
+        }
+        event->accept();
+    } else {
+        QChartView::mouseReleaseEvent(event);
+    }
+    emit MouseUp(this, event->button(), event->modifiers(), at.x(), at.y());
+}
