@@ -11,9 +11,12 @@ bool Inquiry_SPTI(ScsiTransport& transport, std::uint8_t* buffer) {
 }
 
 bool Vendor_SPTI(ScsiTransport& transport, std::uint32_t rateCode, std::uint8_t* buffer, int blockCount,
-                 std::uint32_t* received) {
+                 std::uint32_t* received, bool* deviceGone) {
     if (received != nullptr) {
         *received = 0;
+    }
+    if (deviceGone != nullptr) {
+        *deviceGone = false;
     }
     if (blockCount < 1 || blockCount > kMaxVendorBlocks) {
         return false;
@@ -21,6 +24,9 @@ bool Vendor_SPTI(ScsiTransport& transport, std::uint32_t rateCode, std::uint8_t*
     const ScsiResult result = transport.Execute(VendorReadCommand(rateCode, buffer, blockCount));
     if (received != nullptr) {
         *received = result.transferred;
+    }
+    if (deviceGone != nullptr) {
+        *deviceGone = result.deviceGone;
     }
     return result.ok;
 }

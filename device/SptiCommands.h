@@ -16,6 +16,8 @@ bool Inquiry_SPTI(ScsiTransport& transport, std::uint8_t* buffer);
 // buffer holds blockCount * 512 bytes and receives the sample frames. A block
 // count outside 1..255 cannot be put in the CDB, so no command is sent and the
 // call fails. received, when given, gets the bytes that actually arrived
-// (0 when the command could not be delivered).
+// (0 when the command could not be delivered). deviceGone, when given, tells
+// whether the failure was the device going away, so a reader can stop
+// sending to a handle that will never answer again.
 bool Vendor_SPTI(ScsiTransport& transport, std::uint32_t rateCode, std::uint8_t* buffer, int blockCount,
-                 std::uint32_t* received = nullptr);
+                 std::uint32_t* received = nullptr, bool* deviceGone = nullptr);

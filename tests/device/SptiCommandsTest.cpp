@@ -10,18 +10,16 @@ namespace {
 class RecordingTransport : public ScsiTransport {
 public:
     explicit RecordingTransport(bool ok, std::uint8_t status = 0, std::uint32_t transferred = 0) {
-        answer_.ok = ok;
-        answer_.scsiStatus = status;
-        answer_.transferred = transferred;
+        answer.ok = ok;
+        answer.scsiStatus = status;
+        answer.transferred = transferred;
     }
     ScsiResult Execute(const ScsiCommand& command) override {
         commands.push_back(command);
-        return answer_;
+        return answer;
     }
     std::vector<ScsiCommand> commands;
-
-private:
-    ScsiResult answer_;
+    ScsiResult answer;
 };
 
 TEST(SptiCommandsTest, EachCommandSendsItsCdbAndReportsTheVerdict) {
@@ -47,6 +45,18 @@ TEST(SptiCommandsTest, VendorReportsTheBytesThatArrived) {
     std::uint32_t received = 12345;
     EXPECT_TRUE(Vendor_SPTI(transport, 0x0, buffer, 2, &received));
     EXPECT_EQ(received, 700u);
+}
+
+TEST(SptiCommandsTest, VendorTellsAVanishedDeviceFromAFailedCommand) {
+    RecordingTransport failed(false, 2);
+    RecordingTransport gone(false);
+    gone.answer.deviceGone = true;
+    std::uint8_t buffer[512];
+    for (RecordingTransport* transport : {&failed, &gone}) {
+        bool deviceGone = transport == &failed;
+        EXPECT_FALSE(Vendor_SPTI(*transport, 0x0, buffer, 1, nullptr, &deviceGone));
+        EXPECT_EQ(deviceGone, transport == &gone);
+    }
 }
 
 TEST(SptiCommandsTest, VendorBlockCountsThatDoNotFitTheCdbSendNothing) {
