@@ -1,0 +1,33 @@
+#include "ReaderThreads.h"
+
+#include <algorithm>
+
+ReaderThreads::~ReaderThreads() {
+    AbortAll();
+    JoinAll(QDeadlineTimer(QDeadlineTimer::Forever));
+}
+
+void ReaderThreads::Start(std::unique_ptr<ReaderThread> reader) {
+    reader->start();
+    readers_.push_back(std::move(reader));
+}
+
+void ReaderThreads::AbortAll() {
+    for (const std::unique_ptr<ReaderThread>& reader : readers_) {
+        reader->RequestAbort();
+    }
+}
+
+bool ReaderThreads::JoinAll(QDeadlineTimer deadline) {
+    for (const std::unique_ptr<ReaderThread>& reader : readers_) {
+        reader->wait(deadline);
+    }
+    std::erase_if(readers_, [](const std::unique_ptr<ReaderThread>& reader) { return reader->isFinished(); });
+    return readers_.empty();
+}
+
+int ReaderThreads::Active() const {
+    return static_cast<int>(std::count_if(readers_.begin(), readers_.end(), [](const auto& reader) {
+        return !reader->AbortRequested() && !reader->isFinished();
+    }));
+}
