@@ -34,13 +34,15 @@ std::optional<int> DecimalInteger(std::string_view text) {
 
 // Reads one part of the window into target; "0" leaves the channel alone.
 bool ReadPart(std::string_view part, std::string_view window, std::optional<float>& target,
-              std::string& error) {
+              ZeroAdjustUpdate& update) {
     if (part == "0") {
         return true;
     }
     const std::optional<int> code = DecimalInteger(part);
     if (!code) {
-        error = Concat({"\"", part, "\" is not a valid integer in the zero-adjust window \"", window, "\""});
+        update.error =
+            Concat({"\"", part, "\" is not a valid integer in the zero-adjust window \"", window, "\""});
+        update.badCode = std::string(part);
         return false;
     }
     target = ZeroAdjustForCode(*code);
@@ -76,8 +78,8 @@ ZeroAdjustUpdate ParseZeroAdjust(std::string_view window) {
     if (separator == std::string_view::npos) {
         return update;
     }
-    if (ReadPart(codes.substr(0, separator), window, update.ch0, update.error)) {
-        ReadPart(codes.substr(separator + 1), window, update.ch1, update.error);
+    if (ReadPart(codes.substr(0, separator), window, update.ch0, update)) {
+        ReadPart(codes.substr(separator + 1), window, update.ch1, update);
     }
     return update;
 }

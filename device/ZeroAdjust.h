@@ -17,6 +17,8 @@ struct ZeroAdjustUpdate {
     // Set when a code is not a decimal integer. Codes read before the bad one
     // still apply, so ch0 may hold a value next to an error about CH1.
     std::string error;
+    // The part that is not a decimal integer, for a message of the caller's own.
+    std::string badCode;
 
     bool ok() const { return error.empty(); }
     void ApplyTo(float& zeroAdjust0, float& zeroAdjust1) const {

@@ -251,15 +251,39 @@ void SimulatedInstrument::ZeroNextVendorReads(int count) {
 }
 
 void SimulatedInstrument::Unplug() {
-    const std::lock_guard lock(mutex_);
-    plugged_ = false;
-    wake_.notify_all();
+    {
+        const std::lock_guard lock(mutex_);
+        if (!plugged_) {
+            return;
+        }
+        plugged_ = false;
+        wake_.notify_all();
+    }
+    NotifyPlug(false);
 }
 
 void SimulatedInstrument::Replug() {
-    const std::lock_guard lock(mutex_);
-    plugged_ = true;
-    streamStarted_ = false;
+    {
+        const std::lock_guard lock(mutex_);
+        if (plugged_) {
+            return;
+        }
+        plugged_ = true;
+        streamStarted_ = false;
+    }
+    NotifyPlug(true);
+}
+
+void SimulatedInstrument::SetPlugListener(PlugListener listener) {
+    const std::lock_guard lock(listenerMutex_);
+    plugListener_ = std::move(listener);
+}
+
+void SimulatedInstrument::NotifyPlug(bool plugged) {
+    const std::lock_guard lock(listenerMutex_);
+    if (plugListener_) {
+        plugListener_(plugged);
+    }
 }
 
 bool SimulatedInstrument::IsPlugged() const {

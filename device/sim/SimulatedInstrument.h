@@ -3,6 +3,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -57,6 +58,12 @@ public:
     void Replug();
     bool IsPlugged() const;
 
+    // Called with the new state each time Unplug() or Replug() changes it, on
+    // the thread that called them, after the instrument has changed. Setting
+    // a new listener (or none) waits for a call in progress to end.
+    using PlugListener = std::function<void(bool plugged)>;
+    void SetPlugListener(PlugListener listener);
+
     // The disk interface path discovery finds the instrument by.
     std::string IdentityString() const;
     // The zero adjustment of a channel that the identity window implies.
@@ -77,6 +84,7 @@ public:
 private:
     ScsiResult VendorRead(const ScsiCommand& command, std::unique_lock<std::mutex>& lock);
     double NowSeconds() const;
+    void NotifyPlug(bool plugged);
 
     using Clock = std::chrono::steady_clock;
 
@@ -87,6 +95,9 @@ private:
 
     mutable std::mutex mutex_;
     std::condition_variable wake_;
+    // Apart from mutex_, so the listener may use the instrument.
+    std::mutex listenerMutex_;
+    PlugListener plugListener_;
     SimSpec signals_;
     bool paced_;
     bool plugged_ = true;

@@ -55,6 +55,17 @@ INSTANTIATE_TEST_SUITE_P(
                     WindowCase{"OSC13_2x", -0.40f, kKeep, false},
                     WindowCase{"OSC13_", -0.40f, kKeep, false}));
 
+TEST(ParseZeroAdjustErrorTest, NamesTheCodeThatIsNotAnInteger) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"OSCx_20", "x"}, {"OSC_20", ""}, {"OSC13_2x", "2x"}, {"OSC1,3 4", "3 4"}};
+    for (const auto& [window, bad] : cases) {
+        const ZeroAdjustUpdate update = ParseZeroAdjust(window);
+        EXPECT_FALSE(update.ok()) << window;
+        EXPECT_EQ(update.badCode, bad) << window;
+    }
+    EXPECT_TRUE(ParseZeroAdjust("OSC13_20").badCode.empty());
+}
+
 TEST(ZeroAdjustForCodeTest, LowCodesGoDownHighCodesUp) {
     const std::pair<int, float> table[] = {{0, -0.01f}, {1, -0.04f}, {13, -0.40f},
                                            {14, 0.01f}, {15, 0.04f}, {20, 0.19f}};
