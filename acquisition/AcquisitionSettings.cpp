@@ -143,3 +143,21 @@ int AcquisitionSettings::FramesPerReadForCh1(int channelMask, int framesPerRead,
             return std::max(framesPerRead, need1);
     }
 }
+
+std::vector<AcquisitionSettings::TracePoint> AcquisitionSettings::CapturedTracePoints(
+    const std::vector<float>& trace, const CaptureView& view) {
+    std::vector<TracePoint> points;
+    // A decimation of 0 would never advance.
+    const std::int64_t decimation = std::max(1, view.decimation);
+    const std::int64_t shift =
+        view.triggerPosShown < view.recordLength ? 0 : view.triggerPosShown - view.recordLength / 2;
+    for (std::int64_t i = 0; i < view.capturedLength; i += decimation) {
+        const std::int64_t j = (i + shift) / decimation;
+        if (j < 0 || j >= static_cast<std::int64_t>(trace.size())) {
+            continue;
+        }
+        points.push_back(TracePoint{TimeOf(static_cast<double>(i), view.timeBaseIndex, view.sampleRate),
+                                    trace[static_cast<std::size_t>(j)]});
+    }
+    return points;
+}

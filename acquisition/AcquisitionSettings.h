@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 // The choices of the sample-rate, time-base and volts-per-division selectors
 // and the arithmetic that turns them into record lengths, transfer sizes and
@@ -88,4 +89,23 @@ public:
     static int FramesPerReadForCh1(int channelMask, int framesPerRead, int need1);
 
     static int TimerInterval(bool slow) { return slow ? kSlowTimerIntervalMs : kTimerIntervalMs; }
+
+    // A completed triggered capture, as it is drawn again under a new scale.
+    struct CaptureView {
+        int capturedLength;   // samples captured (FCapturedLength)
+        int decimation;       // every n-th sample is drawn (FDecimation)
+        int triggerPosShown;  // trigger position at the last marker update
+        int recordLength;     // samples per screen now
+        int timeBaseIndex;
+        int sampleRate;
+    };
+    struct TracePoint {
+        double x;
+        float y;
+    };
+    // Every decimation-th sample up to the captured length, on the time axis;
+    // once the trigger lies beyond one screen the view is centred on it.
+    // Samples the trace does not hold are skipped, never read.
+    static std::vector<TracePoint> CapturedTracePoints(const std::vector<float>& trace,
+                                                       const CaptureView& view);
 };

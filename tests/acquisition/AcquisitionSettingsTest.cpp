@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "device/RateTable.h"
 
@@ -178,6 +179,67 @@ TEST(AcquisitionSettingsTest, VoltsPerDivisionSetTheVerticalAxis) {
     for (const int other : {-1, 4, 5, 1000}) {
         EXPECT_STREQ(S::VoltsAt(other).item, "2.0v") << other;
     }
+}
+
+std::vector<float> Ramp(int length) {
+    std::vector<float> trace;
+    for (int i = 0; i < length; ++i) {
+        trace.push_back(static_cast<float>(i));
+    }
+    return trace;
+}
+
+std::vector<float> Ys(const std::vector<S::TracePoint>& points) {
+    std::vector<float> ys;
+    for (const S::TracePoint& p : points) {
+        ys.push_back(p.y);
+    }
+    return ys;
+}
+
+TEST(AcquisitionSettingsTest, CapturedTraceIsDrawnEveryDecimationOnTheTimeAxis) {
+    // 64 S/s, "0.5s": x in seconds.
+    const auto points = S::CapturedTracePoints(Ramp(8), {.capturedLength = 8,
+                                                         .decimation = 2,
+                                                         .triggerPosShown = 3,
+                                                         .recordLength = 128,
+                                                         .timeBaseIndex = 7,
+                                                         .sampleRate = 64});
+    EXPECT_EQ(Ys(points), (std::vector<float>{0, 1, 2, 3}));
+    ASSERT_EQ(points.size(), 4u);
+    EXPECT_DOUBLE_EQ(points[3].x, 6.0 / 64.0);
+}
+
+TEST(AcquisitionSettingsTest, CapturedTracePastOneScreenIsCentredOnTheTrigger) {
+    // Trigger at 150 on a 100-sample screen: the view starts 50 samples later.
+    const auto points = S::CapturedTracePoints(Ramp(300), {.capturedLength = 4,
+                                                           .decimation = 1,
+                                                           .triggerPosShown = 150,
+                                                           .recordLength = 100,
+                                                           .timeBaseIndex = 6,
+                                                           .sampleRate = 100000});
+    EXPECT_EQ(Ys(points), (std::vector<float>{100, 101, 102, 103}));
+    EXPECT_DOUBLE_EQ(points[1].x, 0.01) << "milliseconds";
+}
+
+TEST(AcquisitionSettingsTest, CapturedTraceReadsNothingBeyondWhatWasCaptured) {
+    // A capture length (or a shift) beyond the stored trace, a decimation of
+    // 0 and an empty trace read only what exists.
+    const S::CaptureView longer{.capturedLength = 1000,
+                                .decimation = 1,
+                                .triggerPosShown = 0,
+                                .recordLength = 128,
+                                .timeBaseIndex = 7,
+                                .sampleRate = 64};
+    EXPECT_EQ(S::CapturedTracePoints(Ramp(5), longer).size(), 5u);
+    S::CaptureView shifted = longer;
+    shifted.triggerPosShown = 2000;
+    EXPECT_TRUE(S::CapturedTracePoints(Ramp(5), shifted).empty());
+    S::CaptureView undecimated = longer;
+    undecimated.decimation = 0;
+    undecimated.capturedLength = 3;
+    EXPECT_EQ(Ys(S::CapturedTracePoints(Ramp(5), undecimated)), (std::vector<float>{0, 1, 2}));
+    EXPECT_TRUE(S::CapturedTracePoints({}, longer).empty());
 }
 
 }  // namespace
