@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+#include "PlotMapping.h"
 #include "SeriesModel.h"
 
 class QLineSeries;
@@ -71,7 +72,7 @@ public:
     bool ZoomAnimated() const { return zoomAnimated_; }
     bool Zoomed() const { return zoomed_; }
     // Zooms into the rectangle of view pixels, or restores the fixed axes.
-    void ZoomRect(const QRect& pixels);
+    void ZoomRect(const QRectF& pixels);
     void UndoZoom();
 
 signals:
@@ -99,7 +100,11 @@ private:
         QPen pen;
         std::uint64_t pushedVersion = 0;
         std::uint64_t pushedPoints = 0;
-        QList<QPointF> buffer;
+        // The series shares the list it was last given, so pushes alternate
+        // between two lists: the one filled is never shared, and neither
+        // allocates once it has grown to the series' length.
+        QList<QPointF> buffers[2];
+        int nextBuffer = 0;
     };
 
     void SchedulePush();
@@ -108,7 +113,8 @@ private:
     void AnimateTo(double xMin, double xMax, double yMin, double yMax);
     void ZoomStep();
     void StopZoom();
-    QRectF PlotRectInView() const;
+    // Axis values to chart positions, with the axes as they stand.
+    PlotMapping Mapping() const;
 
     QValueAxis* bottom_ = nullptr;
     QValueAxis* left_ = nullptr;
