@@ -23,15 +23,17 @@ std::vector<double> Ys(const SeriesModel& s) {
     return v;
 }
 
-// x = i, y = 100 + i, colour = i.
-void Fill(SeriesModel& s, int count) {
-    for (int i = 0; i < count; ++i) {
+// Points (i, 100 + i) with colour i, for i in [first, first + count).
+std::vector<double> Fill(SeriesModel& s, int count, int first = 0) {
+    std::vector<double> xs;
+    for (int i = first; i < first + count; ++i) {
         s.AddXY(i, 100 + i, static_cast<std::uint32_t>(i));
+        xs.push_back(i);
     }
+    return xs;
 }
 
-// The display's roll of a full screen: the first Y value goes, the last
-// point goes, and the new value arrives at the last X position.
+// The display's roll of a full screen.
 void Roll(SeriesModel& s, double y) {
     const double lastX = s.XValue(s.Count() - 1);
     s.DeleteFirstY();
@@ -39,142 +41,75 @@ void Roll(SeriesModel& s, double y) {
     s.AddXY(lastX, y);
 }
 
-struct RollCase {
-    int screen;
-    int rolls;
-};
-
-void PrintTo(const RollCase& c, std::ostream* os) {
-    *os << c.screen << " points, " << c.rolls << " rolls";
-}
-
-class SeriesModelRollTest : public ::testing::TestWithParam<RollCase> {};
+class SeriesModelRollTest : public ::testing::TestWithParam<std::pair<int, int>> {};
 
 TEST_P(SeriesModelRollTest, KeepsXAndShiftsYLeft) {
     const auto [screen, rolls] = GetParam();
     SeriesModel s;
-    Fill(s, screen);
-    std::vector<double> expectedX;
-    for (int i = 0; i < screen; ++i) {
-        expectedX.push_back(i);
-    }
+    const std::vector<double> xs = Fill(s, screen);
     for (int r = 1; r <= rolls; ++r) {
         Roll(s, 100 + screen - 1 + r);
-        ASSERT_EQ(s.Count(), screen) << "roll " << r;
-        ASSERT_EQ(s.YCount(), screen) << "roll " << r;
     }
-    EXPECT_EQ(Xs(s), expectedX);
-    std::vector<double> expectedY;
-    for (int i = 0; i < screen; ++i) {
-        expectedY.push_back(100 + i + rolls);
+    EXPECT_EQ(Xs(s), xs);
+    std::vector<double> ys;
+    for (double x : xs) {
+        ys.push_back(100 + x + rolls);
     }
-    EXPECT_EQ(Ys(s), expectedY);
+    EXPECT_EQ(Ys(s), ys);
 }
 
-// Screens shorter and longer than the ring's first allocation, and roll
-// counts that wrap the rings many times.
-INSTANTIATE_TEST_SUITE_P(Screens, SeriesModelRollTest,
-                         ::testing::Values(RollCase{1, 5}, RollCase{2, 1}, RollCase{15, 40}, RollCase{16, 17},
-                                           RollCase{17, 100}, RollCase{1024, 5000}, RollCase{3072, 3073}));
+// Screens around the ring's first allocation (16), and roll counts that wrap
+// the rings many times.
+INSTANTIATE_TEST_SUITE_P(ScreensAndRolls, SeriesModelRollTest,
+                         ::testing::Values(std::pair{1, 5}, std::pair{15, 40}, std::pair{16, 17},
+                                           std::pair{17, 100}, std::pair{3072, 7000}));
 
-TEST(SeriesModelTest, MidRollTheListsAreOneApartAndTheLastYReadsZero) {
+TEST(SeriesModelTest, MidRollTheListsAreOneApartAndOutsideReadsZero) {
     SeriesModel s;
     Fill(s, 4);
     s.DeleteFirstY();
     EXPECT_EQ(s.Count(), 4);
-    EXPECT_EQ(s.YCount(), 3);
     EXPECT_EQ(s.PairCount(), 3);
     EXPECT_EQ(Ys(s), (std::vector<double>{101, 102, 103}));
-    EXPECT_EQ(s.YValue(3), 0.0);
-    EXPECT_EQ(s.XValue(3), 3.0);
-    // Removing the last point leaves the Y list alone and realigns them.
+    EXPECT_EQ(s.YValue(3), 0.0);  // the last X has no Y yet
+    for (int index : {-1, 4}) {
+        EXPECT_EQ(s.XValue(index), 0.0);
+        EXPECT_EQ(s.Colour(index), SeriesModel::kWhite);
+    }
+    // Removing the last point leaves the Y list alone and realigns the two.
     s.Delete(3);
     EXPECT_EQ(s.Count(), 3);
-    EXPECT_EQ(s.YCount(), 3);
     EXPECT_EQ(Ys(s), (std::vector<double>{101, 102, 103}));
 }
 
-TEST(SeriesModelTest, ReadsOutsideTheListsAreZeroAndWhite) {
-    SeriesModel s;
-    EXPECT_EQ(s.XValue(0), 0.0);
-    EXPECT_EQ(s.YValue(0), 0.0);
-    Fill(s, 3);
-    for (int index : {-1, 3, 1 << 30}) {
-        EXPECT_EQ(s.XValue(index), 0.0) << index;
-        EXPECT_EQ(s.YValue(index), 0.0) << index;
-        EXPECT_EQ(s.Colour(index), SeriesModel::kWhite) << index;
-    }
-}
+class SeriesModelDeleteTest : public ::testing::TestWithParam<int> {};
 
-struct DeleteCase {
-    int index;
-    std::vector<double> x;
-};
-
-void PrintTo(const DeleteCase& c, std::ostream* os) {
-    *os << "delete " << c.index;
-}
-
-class SeriesModelDeleteTest : public ::testing::TestWithParam<DeleteCase> {};
-
-// Runs on a ring whose start has wrapped, so either half may straddle the
-// end of the storage.
+// On rings whose start has wrapped, so either half may straddle the end of
+// the storage.
 TEST_P(SeriesModelDeleteTest, RemovesThePointItsYAndItsColour) {
-    const DeleteCase& c = GetParam();
+    const int index = GetParam();
     SeriesModel s;
-    for (int i = 0; i < 12; ++i) {
-        s.AddXY(-1, -1);
-    }
-    Fill(s, 10);
+    Fill(s, 12, -12);
+    std::vector<double> xs = Fill(s, 10);
     for (int i = 0; i < 12; ++i) {
         s.Delete(0);
     }
-    s.Delete(c.index);
-    EXPECT_EQ(Xs(s), c.x);
-    std::vector<double> y;
+    s.Delete(index);
+    if (index >= 0 && index < 10) {
+        xs.erase(xs.begin() + index);
+    }
+    EXPECT_EQ(Xs(s), xs);
+    std::vector<double> ys;
     std::vector<double> colours;
     for (int i = 0; i < s.Count(); ++i) {
-        y.push_back(c.x[static_cast<std::size_t>(i)] + 100);
+        ys.push_back(100 + xs[static_cast<std::size_t>(i)]);
         colours.push_back(s.Colour(i));
     }
-    EXPECT_EQ(Ys(s), y);
-    EXPECT_EQ(colours, c.x);
+    EXPECT_EQ(Ys(s), ys);
+    EXPECT_EQ(colours, xs);
 }
 
-INSTANTIATE_TEST_SUITE_P(Indices, SeriesModelDeleteTest,
-                         ::testing::Values(DeleteCase{0, {1, 2, 3, 4, 5, 6, 7, 8, 9}},
-                                           DeleteCase{3, {0, 1, 2, 4, 5, 6, 7, 8, 9}},
-                                           DeleteCase{5, {0, 1, 2, 3, 4, 6, 7, 8, 9}},
-                                           DeleteCase{8, {0, 1, 2, 3, 4, 5, 6, 7, 9}},
-                                           DeleteCase{9, {0, 1, 2, 3, 4, 5, 6, 7, 8}},
-                                           // Outside the list: nothing goes.
-                                           DeleteCase{-1, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}},
-                                           DeleteCase{10, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}}));
-
-TEST(SeriesModelTest, DeleteFirstYOnAnEmptyYListChangesNothing) {
-    SeriesModel s;
-    s.DeleteFirstY();
-    EXPECT_EQ(s.YCount(), 0);
-    s.AddXY(1, 2);
-    s.DeleteFirstY();
-    const auto version = s.Version();
-    s.DeleteFirstY();
-    EXPECT_EQ(s.Version(), version);
-    EXPECT_EQ(s.Count(), 1);
-    EXPECT_EQ(s.YCount(), 0);
-}
-
-TEST(SeriesModelTest, ClearEmptiesBothListsAndTheSeriesRefills) {
-    SeriesModel s;
-    Fill(s, 40);
-    s.DeleteFirstY();
-    s.Clear();
-    EXPECT_EQ(s.Count(), 0);
-    EXPECT_EQ(s.YCount(), 0);
-    s.AddXY(7, 8);
-    EXPECT_EQ(Xs(s), std::vector<double>{7});
-    EXPECT_EQ(Ys(s), std::vector<double>{8});
-}
+INSTANTIATE_TEST_SUITE_P(Indices, SeriesModelDeleteTest, ::testing::Values(0, 3, 5, 8, 9, -1, 10));
 
 struct VersionCase {
     const char* name;
@@ -189,11 +124,12 @@ void PrintTo(const VersionCase& c, std::ostream* os) {
 
 class SeriesModelVersionTest : public ::testing::TestWithParam<VersionCase> {};
 
-// Starts from three points, visible, solid.
+// From one point with no Y left, visible and solid.
 TEST_P(SeriesModelVersionTest, ChangesOnlyWhenSomethingChanged) {
     const VersionCase& c = GetParam();
     SeriesModel s;
-    Fill(s, 3);
+    s.AddXY(1, 2);
+    s.DeleteFirstY();
     const auto version = s.Version();
     const auto points = s.PointsVersion();
     c.change(s);
@@ -204,22 +140,20 @@ TEST_P(SeriesModelVersionTest, ChangesOnlyWhenSomethingChanged) {
 INSTANTIATE_TEST_SUITE_P(
     Operations, SeriesModelVersionTest,
     ::testing::Values(VersionCase{"AddXY", [](SeriesModel& s) { s.AddXY(1, 1); }, true, true},
-                      VersionCase{"DeleteFirstY", [](SeriesModel& s) { s.DeleteFirstY(); }, true, true},
-                      VersionCase{"DeleteLast", [](SeriesModel& s) { s.Delete(2); }, true, true},
-                      VersionCase{"DeleteOutside", [](SeriesModel& s) { s.Delete(3); }, false, false},
-                      VersionCase{"Clear", [](SeriesModel& s) { s.Clear(); }, true, true},
+                      VersionCase{"Delete", [](SeriesModel& s) { s.Delete(0); }, true, true},
+                      VersionCase{"DeleteOutside", [](SeriesModel& s) { s.Delete(1); }, false, false},
+                      VersionCase{"DeleteFirstYOfNone", [](SeriesModel& s) { s.DeleteFirstY(); }, false,
+                                  false},
+                      VersionCase{"ClearTwice",
+                                  [](SeriesModel& s) {
+                                      s.Clear();
+                                      s.Clear();
+                                  },
+                                  true, true},
                       VersionCase{"Hide", [](SeriesModel& s) { s.SetVisible(false); }, true, false},
                       VersionCase{"ShowAgain", [](SeriesModel& s) { s.SetVisible(true); }, false, false},
-                      VersionCase{"Dotted", [](SeriesModel& s) { s.SetDotted(true); }, true, false},
-                      VersionCase{"SolidAgain", [](SeriesModel& s) { s.SetDotted(false); }, false, false}),
+                      VersionCase{"Dotted", [](SeriesModel& s) { s.SetDotted(true); }, true, false}),
     [](const ::testing::TestParamInfo<VersionCase>& info) { return std::string(info.param.name); });
-
-TEST(SeriesModelTest, ClearingAnEmptySeriesCostsNoRedraw) {
-    SeriesModel s;
-    const auto version = s.Version();
-    s.Clear();
-    EXPECT_EQ(s.Version(), version);
-}
 
 TEST(SeriesModelTest, AnnouncesTheFirstChangeOfEachBurst) {
     SeriesModel s;
@@ -229,9 +163,8 @@ TEST(SeriesModelTest, AnnouncesTheFirstChangeOfEachBurst) {
     s.SetVisible(false);
     EXPECT_EQ(calls, 1);
     s.Acknowledge();
-    EXPECT_EQ(calls, 1);
-    s.DeleteFirstY();
-    s.Delete(0);
+    s.Clear();
+    s.Clear();  // an empty series is cleared for nothing
     EXPECT_EQ(calls, 2);
 }
 

@@ -81,7 +81,7 @@ TEST_F(TChartTest, ChangesArePushedOnceByTheEventLoop) {
     EXPECT_EQ(chart.LineSeries(0)->count(), 0);
 }
 
-TEST_F(TChartTest, AHiddenSeriesCatchesUpWhenShown) {
+TEST_F(TChartTest, AHiddenSeriesCatchesUpWhenShownAndKeepsItsColour) {
     QSignalSpy replaced(chart.LineSeries(1), &QXYSeries::pointsReplaced);
     overlay->AddXY(0, 3);
     overlay->AddXY(100, 3);
@@ -89,29 +89,13 @@ TEST_F(TChartTest, AHiddenSeriesCatchesUpWhenShown) {
     EXPECT_EQ(replaced.count(), 0);
     EXPECT_FALSE(chart.LineSeries(1)->isVisible());
     overlay->SetVisible(true);
+    overlay->SetDotted(false);
     chart.Push();
     EXPECT_EQ(replaced.count(), 1);
     EXPECT_TRUE(chart.LineSeries(1)->isVisible());
     EXPECT_EQ(chart.LineSeries(1)->points(), ModelPairs(*overlay));
-}
-
-TEST_F(TChartTest, PenStyleFollowsTheModelAndKeepsItsColour) {
-    EXPECT_TRUE(overlay->Dotted());
-    EXPECT_FALSE(trace->Dotted());
-    trace->SetDotted(true);
-    overlay->SetDotted(false);
-    chart.Push();
-    EXPECT_EQ(chart.LineSeries(0)->pen().style(), Qt::DotLine);
-    EXPECT_EQ(chart.LineSeries(0)->pen().color(), QColor(Qt::white));
     EXPECT_EQ(chart.LineSeries(1)->pen().style(), Qt::SolidLine);
     EXPECT_EQ(chart.LineSeries(1)->pen().color(), QColor(Qt::blue));
-}
-
-TEST_F(TChartTest, SeriesOutsideTheListThrow) {
-    EXPECT_EQ(chart.SeriesCount(), 2);
-    EXPECT_THROW(chart.Series(2), std::out_of_range);
-    EXPECT_THROW(chart.Series(-1), std::out_of_range);
-    EXPECT_EQ(chart.LineSeries(2), nullptr);
 }
 
 struct AxisCase {
@@ -148,15 +132,6 @@ INSTANTIATE_TEST_SUITE_P(Increments, TChartAxisTest,
                                            AxisCase{0, 100, 0, 10}, AxisCase{0, 100, -5, 10},
                                            AxisCase{0, 100, NAN, 10}, AxisCase{0, 100, 1e-6, 10}));
 
-TEST_F(TChartTest, TitlesGoOnTheAxesAndTheChart) {
-    chart.SetBottomTitle(QStringLiteral("Time  ( ms )"));
-    chart.SetLeftTitle(QStringLiteral("Voltage  ( V )"));
-    chart.SetTitle(QStringLiteral("CH0 Waveform"));
-    EXPECT_EQ(chart.BottomAxis()->titleText(), QStringLiteral("Time  ( ms )"));
-    EXPECT_EQ(chart.LeftAxis()->titleText(), QStringLiteral("Voltage  ( V )"));
-    EXPECT_EQ(chart.chart()->title(), QStringLiteral("CH0 Waveform"));
-}
-
 struct Value {
     double x, y;
 };
@@ -167,6 +142,7 @@ void PrintTo(const Value& v, std::ostream* os) {
 
 class TChartMappingTest : public TChartTest, public ::testing::WithParamInterface<Value> {};
 
+// The series holds no points: the mapping works from the axes alone.
 TEST_P(TChartMappingTest, PixelsMatchTheDrawnSeriesAndMapBack) {
     const Value v = GetParam();
     const QPointF drawn = chart.chart()->mapToPosition(QPointF(v.x, v.y), chart.LineSeries(0));
@@ -188,17 +164,6 @@ INSTANTIATE_TEST_SUITE_P(Values, TChartMappingTest,
                          ::testing::Values(Value{0, -10}, Value{100, 10}, Value{12.5, 3.27}, Value{50, 0},
                                            Value{99.9, -9.9}));
 
-TEST_F(TChartTest, CursorValuesFollowTheAxesWithoutPoints) {
-    const int x = chart.CalcXPosValue(25.0);
-    const int y = chart.CalcYPosValue(5.0);
-    chart.SetBottomAxis(0.0, 200.0, 20.0);
-    double xValue = 0.0;
-    double yValue = 0.0;
-    chart.GetCursorValues(x, y, xValue, yValue);
-    EXPECT_NEAR(xValue, 50.0, 1.0);
-    EXPECT_NEAR(yValue, 5.0, 0.1);
-}
-
 TEST_F(TChartTest, MouseButtonsAreReportedInViewPixels) {
     QSignalSpy down(&chart, &TChart::MouseDown);
     QSignalSpy up(&chart, &TChart::MouseUp);
@@ -206,11 +171,9 @@ TEST_F(TChartTest, MouseButtonsAreReportedInViewPixels) {
     QTest::mouseRelease(chart.viewport(), Qt::RightButton, Qt::ShiftModifier, QPoint(130, 90));
     ASSERT_EQ(down.count(), 1);
     ASSERT_EQ(up.count(), 1);
-    EXPECT_EQ(down[0][0].value<TChart*>(), &chart);
-    EXPECT_EQ(down[0][1].value<Qt::MouseButton>(), Qt::RightButton);
-    EXPECT_EQ(down[0][2].value<Qt::KeyboardModifiers>(), Qt::ShiftModifier);
-    EXPECT_EQ(down[0][3].toInt(), 120);
-    EXPECT_EQ(down[0][4].toInt(), 80);
+    EXPECT_EQ(down[0],
+              (QList<QVariant>{QVariant::fromValue(&chart), QVariant::fromValue(Qt::RightButton),
+                               QVariant::fromValue(Qt::KeyboardModifiers(Qt::ShiftModifier)), 120, 80}));
     EXPECT_EQ(up[0][3].toInt(), 130);
     EXPECT_EQ(up[0][4].toInt(), 90);
     EXPECT_FALSE(chart.Zoomed());
@@ -219,6 +182,10 @@ TEST_F(TChartTest, MouseButtonsAreReportedInViewPixels) {
 TEST_F(TChartTest, DraggingDownRightZoomsAndDraggingLeftRestores) {
     const QPoint from(chart.CalcXPosValue(20.0), chart.CalcYPosValue(6.0));
     const QPoint to(chart.CalcXPosValue(60.0), chart.CalcYPosValue(-2.0));
+    // A click and an upward drag zoom nothing.
+    Drag(from, from + QPoint(1, 1));
+    Drag(from, QPoint(to.x(), from.y() - 20));
+    EXPECT_FALSE(chart.Zoomed());
     QSignalSpy down(&chart, &TChart::MouseDown);
     Drag(from, to);
     EXPECT_EQ(down.count(), 1);  // the readout still sees the press
@@ -236,14 +203,6 @@ TEST_F(TChartTest, DraggingDownRightZoomsAndDraggingLeftRestores) {
     EXPECT_EQ(chart.BottomAxis()->min(), 0.0);
     EXPECT_EQ(chart.BottomAxis()->max(), 100.0);
     EXPECT_EQ(chart.LeftAxis()->min(), -10.0);
-    EXPECT_EQ(chart.LeftAxis()->max(), 10.0);
-}
-
-TEST_F(TChartTest, ClicksAndUpwardDragsLeaveTheAxes) {
-    Drag(QPoint(200, 200), QPoint(201, 201));
-    Drag(QPoint(200, 200), QPoint(300, 100));
-    EXPECT_FALSE(chart.Zoomed());
-    EXPECT_EQ(chart.BottomAxis()->max(), 100.0);
     EXPECT_EQ(chart.LeftAxis()->max(), 10.0);
 }
 
@@ -272,16 +231,6 @@ TEST_F(TChartTest, ANewScaleEndsTheZoom) {
     EXPECT_EQ(chart.BottomAxis()->max(), 200.0);
     EXPECT_EQ(chart.LeftAxis()->min(), -10.0);
     EXPECT_EQ(chart.LeftAxis()->max(), 10.0);
-}
-
-TEST_F(TChartTest, ZoomCanBeSwitchedOff) {
-    chart.SetZoomEnabled(false);
-    QSignalSpy down(&chart, &TChart::MouseDown);
-    Drag(QPoint(chart.CalcXPosValue(20.0), chart.CalcYPosValue(6.0)),
-         QPoint(chart.CalcXPosValue(60.0), chart.CalcYPosValue(-2.0)));
-    EXPECT_EQ(down.count(), 1);
-    EXPECT_FALSE(chart.Zoomed());
-    EXPECT_EQ(chart.BottomAxis()->min(), 0.0);
 }
 
 }  // namespace
