@@ -14,6 +14,10 @@
 // The roll of a full screen is DeleteFirstY(), Delete(Count() - 1),
 // AddXY(lastX, y): the X positions stay put and the Y values move one point
 // left, each step O(1).
+//
+// User-interface thread only, like the chart that shows it: a worker that
+// needs the values gets a copy taken on that thread (an append may move the
+// storage under a concurrent reader).
 class SeriesModel {
 public:
     static constexpr std::uint32_t kWhite = 0xFFFFFF;  // 0xRRGGBB
