@@ -2,14 +2,19 @@
 
 #include <string_view>
 
+#include "device/sim/SimDeviceDiscovery.h"
 #include "device/sim/SimDriveAccess.h"
 #include "device/sim/SimSpec.h"
 #include "device/sim/SimulatedInstrument.h"
 
 #ifdef _WIN32
+#include "device/windows/WindowsDeviceDiscovery.h"
 #include "device/windows/WindowsDriveAccess.h"
 #else
 #include "device/linux/LinuxDriveAccess.h"
+#include "device/linux/UdevDiscovery.h"
+#include "device/linux/UdevHotplugMonitor.h"
+#include "device/sim/SimHotplugMonitor.h"
 #endif
 
 namespace {
@@ -17,12 +22,32 @@ namespace {
 constexpr std::string_view kSimulate = "--simulate";
 constexpr std::string_view kSimIdentity = "--sim-identity=";
 
-std::shared_ptr<DriveAccess> PlatformDrives() {
+// On Windows the window registers for device messages itself; there is no
+// monitor to hand over.
+void UsePlatform(CommandLine* result) {
 #ifdef _WIN32
-    return std::make_shared<WindowsDriveAccess>();
+    result->drives = std::make_shared<WindowsDriveAccess>();
+    result->discovery = std::make_shared<WindowsDeviceDiscovery>();
 #else
-    return std::make_shared<LinuxDriveAccess>();
+    auto drives = std::make_shared<LinuxDriveAccess>();
+    result->drives = drives;
+    result->discovery = std::make_shared<UdevDiscovery>(drives);
+    result->hotplug = UdevHotplugMonitor::Create();
 #endif
+    result->simulator = nullptr;
+    result->simulated = false;
+}
+
+void UseSimulator(std::shared_ptr<SimulatedInstrument> instrument, CommandLine* result) {
+    result->drives = std::make_shared<SimDriveAccess>(instrument);
+    result->discovery = std::make_shared<SimDeviceDiscovery>(instrument);
+#ifdef _WIN32
+    result->hotplug = nullptr;
+#else
+    result->hotplug = SimHotplugMonitor::Create(instrument);
+#endif
+    result->simulator = std::move(instrument);
+    result->simulated = true;
 }
 
 }  // namespace
@@ -53,8 +78,7 @@ bool ParseCommandLine(int argc, char** argv, CommandLine* result, std::string* e
             *error = "--sim-identity only applies to the simulated instrument: add --simulate";
             return false;
         }
-        result->drives = PlatformDrives();
-        result->simulated = false;
+        UsePlatform(result);
         return true;
     }
 
@@ -73,7 +97,6 @@ bool ParseCommandLine(int argc, char** argv, CommandLine* result, std::string* e
         }
         options.identityWindow = *identity.window;
     }
-    result->drives = std::make_shared<SimDriveAccess>(std::make_shared<SimulatedInstrument>(std::move(options)));
-    result->simulated = true;
+    UseSimulator(std::make_shared<SimulatedInstrument>(std::move(options)), result);
     return true;
 }

@@ -21,6 +21,12 @@ public:
 
     static constexpr Entry SmsgFormname{65504, "SmsgFormname",
                                         QT_TRANSLATE_NOOP("Myconst", "Oscilloscope/Spectrum Analyzer")};
+    // Our own: the framework's invalid-integer error, said so the user can
+    // tell where the bad number came from.
+    static constexpr Entry SmsgZeroAdjustInvalid{
+        65519, "SmsgZeroAdjustInvalid",
+        QT_TRANSLATE_NOOP("Myconst",
+                          "Invalid zero adjustment \"%1\" in the device identity: '%2' is not an integer.")};
     static constexpr Entry SetFindDevice{65520, "SetFindDevice",
                                          QT_TRANSLATE_NOOP("Myconst", "Device detected")};
     static constexpr Entry SetNoDevice{65521, "SetNoDevice",
@@ -48,11 +54,22 @@ public:
                                     QT_TRANSLATE_NOOP("Myconst", "Please select sample rate lower!")};
 
     // Every entry, in identifier order.
-    static constexpr std::array<const Entry*, 15> All{&SmsgFormname,     &SetFindDevice,  &SetNoDevice,
-                                                      &SmsgPlsChannel,   &SpcWaitTrigger, &SpcTriggerComplete,
-                                                      &SpcTriggerhere,   &SmsgNoDevice,   &SmsgCalib,
-                                                      &SmsgCalibInvalid, &Scharts,        &Schartms,
-                                                      &Setdistance,      &SmsgImg,        &Smsgfreq};
+    static constexpr std::array<const Entry*, 16> All{&SmsgFormname,
+                                                      &SmsgZeroAdjustInvalid,
+                                                      &SetFindDevice,
+                                                      &SetNoDevice,
+                                                      &SmsgPlsChannel,
+                                                      &SpcWaitTrigger,
+                                                      &SpcTriggerComplete,
+                                                      &SpcTriggerhere,
+                                                      &SmsgNoDevice,
+                                                      &SmsgCalib,
+                                                      &SmsgCalibInvalid,
+                                                      &Scharts,
+                                                      &Schartms,
+                                                      &Setdistance,
+                                                      &SmsgImg,
+                                                      &Smsgfreq};
 
     // The entry with this identifier, or null.
     static const Entry* Find(int id);

@@ -38,8 +38,12 @@ constexpr int kHintFromBottom = 25;
 
 }  // namespace
 
-TForm1::TForm1(std::shared_ptr<DriveAccess> drives, QWidget* parent)
-    : QMainWindow(parent), drives_(std::move(drives)) {
+TForm1::TForm1(DeviceLink device, QWidget* parent)
+    : QMainWindow(parent),
+      drives_(std::move(device.drives)),
+      discovery_(std::move(device.discovery)),
+      hotplug_(std::move(device.hotplug)),
+      simulator_(std::move(device.simulator)) {
     setupUi(this);
     CreateTimers();
     SetUpToolBar();
@@ -47,6 +51,7 @@ TForm1::TForm1(std::shared_ptr<DriveAccess> drives, QWidget* parent)
     // Handlers are bound as the form is loaded; the signals used fire on user
     // actions only, so the settings below run no handler by themselves.
     ConnectHandlers();
+    SetUpSimulatorKeys();
 
     FPictureFileName.clear();
     FBlockQueue.Clear();
@@ -350,7 +355,6 @@ void TForm1::Button10Click() {
 // so each command already has its one place.
 void TForm1::Button1Click() {}
 void TForm1::Button2Click() {}
-void TForm1::Button3Click() {}
 void TForm1::Button6Click() {}
 void TForm1::Button7Click() {}
 void TForm1::SpinEdit2Change() {}
@@ -361,7 +365,6 @@ void TForm1::RadioGroup3Click() {}
 void TForm1::RadioGroup4Click() {}
 void TForm1::Timer1Timer() {}
 void TForm1::Timer2Timer() {}
-void TForm1::Timer3Timer() {}
 void TForm1::Image1Click() {}
 void TForm1::Image2Click() {}
 void TForm1::Image4Click() {}
@@ -398,7 +401,6 @@ void TForm1::FrequencySensor1Click() {}
 void TForm1::SoundSensor1Click() {}
 void TForm1::Chinese1Click() {}
 void TForm1::English1Click() {}
-void TForm1::RegisterDeviceEvents() {}
 
 // These do nothing by design: a release over a chart reads nothing.
 void TForm1::Chart1MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}

@@ -4,11 +4,14 @@
 #include <QPointer>
 
 #include <memory>
+#include <string_view>
 
+#include "DeviceLink.h"
 #include "TForm1State.h"
 #include "ui_TForm1.h"
 
 class DriveAccess;
+struct HotplugEvent;
 class QKeyEvent;
 class QTimer;
 class SeriesModel;
@@ -31,6 +34,10 @@ public:
 
     // drives opens the instrument's drive; it may be null (no device access).
     explicit TForm1(std::shared_ptr<DriveAccess> drives, QWidget* parent = nullptr);
+    // The whole device link: drives, discovery, hot-plug and, in simulation,
+    // the simulated instrument, which Ctrl+Shift+U unplugs and Ctrl+Shift+P
+    // plugs back in.
+    explicit TForm1(DeviceLink device, QWidget* parent = nullptr);
     ~TForm1() override;
 
     const TForm1State& State() const { return *this; }
@@ -118,8 +125,18 @@ public:
     void Chinese1Click();
     void English1Click();
 
-    // Device arrival and removal events.
+    // Device detection and hot-plug (TForm1Device.cpp). Detect Device is
+    // Button3Click; Timer3Timer is the reconnect poll.
     void RegisterDeviceEvents();
+    // Finds the instrument on drives '0'..'9' by its INQUIRY identity.
+    void ProbeDrives();
+    // Reads the zero-adjust window from the instrument's identity string.
+    void ReadIdentityString();
+    // Sets FZeroAdjust0 and FZeroAdjust1 from an eight-character window.
+    void ParseZeroAdjust(std::string_view window);
+    // An arrival or removal, from the hot-plug monitor or the Windows
+    // device messages.
+    void OnDeviceChange(const HotplugEvent& event);
 
     // Shows a message to the user without blocking the caller: the box is
     // modal to the window but the handler that raised it carries on, so a
@@ -141,8 +158,13 @@ private:
     void SetUpToolBar();
     void SetUpCharts();
     void ConnectHandlers();
+    void SetUpSimulatorKeys();
+    void ReadHotplugEvents();
 
     std::shared_ptr<DriveAccess> drives_;
+    std::shared_ptr<DeviceDiscovery> discovery_;
+    std::shared_ptr<HotplugMonitor> hotplug_;
+    std::shared_ptr<SimulatedInstrument> simulator_;
 
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;

@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
     }
 
     try {
-        TForm1 Form1(options.drives);
+        TForm1 Form1(options.Device());
         TCalibration Calibration;
         TForm6 Form6;
         TForm4 Form4;

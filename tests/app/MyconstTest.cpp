@@ -36,6 +36,8 @@ TEST_P(MyconstTableTest, KeepsIdentifierAndEnglishText) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Strings, MyconstTableTest, ::testing::Values(
     Expected{&Myconst::SmsgFormname, 65504, "SmsgFormname", "Oscilloscope/Spectrum Analyzer"},
+    Expected{&Myconst::SmsgZeroAdjustInvalid, 65519, "SmsgZeroAdjustInvalid",
+             "Invalid zero adjustment \"%1\" in the device identity: '%2' is not an integer."},
     Expected{&Myconst::SetFindDevice, 65520, "SetFindDevice", "Device detected"},
     Expected{&Myconst::SetNoDevice, 65521, "SetNoDevice", "No device found!"},
     Expected{&Myconst::SmsgPlsChannel, 65522, "SmsgPlsChannel", "please choose channel!"},
