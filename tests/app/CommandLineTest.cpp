@@ -7,6 +7,7 @@
 
 #include "device/DriveAccess.h"
 #include "device/SptiCommands.h"
+#include "device/sim/SimulatedInstrument.h"
 
 namespace {
 
@@ -32,6 +33,8 @@ TEST(CommandLineTest, NoOptionsMeansThePlatformDrives) {
     ASSERT_TRUE(parsed.ok) << parsed.error;
     EXPECT_FALSE(parsed.line.simulated);
     ASSERT_NE(parsed.line.drives, nullptr);
+    EXPECT_NE(parsed.line.discovery, nullptr);
+    EXPECT_EQ(parsed.line.simulator, nullptr);
 }
 
 TEST(CommandLineTest, SimulatePresentsAnInstrumentThatAnswersInquiry) {
@@ -45,6 +48,13 @@ TEST(CommandLineTest, SimulatePresentsAnInstrumentThatAnswersInquiry) {
         ASSERT_TRUE(Inquiry_SPTI(*device, inquiry));
         EXPECT_EQ(std::string(reinterpret_cast<char*>(inquiry) + 8, 3), "KRV");
         EXPECT_EQ(std::string(reinterpret_cast<char*>(inquiry) + 16, 3), "Osc");
+        // Discovery and hot-plug follow the same simulated instrument.
+        ASSERT_NE(parsed.line.simulator, nullptr);
+        EXPECT_EQ(parsed.line.discovery->ScanIdentities().identities,
+                  std::vector<std::string>{parsed.line.simulator->IdentityString()});
+        ASSERT_NE(parsed.line.hotplug, nullptr);
+        parsed.line.simulator->Unplug();
+        EXPECT_EQ(parsed.line.hotplug->ReadEvents().size(), 1u);
     }
 }
 
