@@ -19,10 +19,11 @@ void ReaderThreads::AbortAll() {
 }
 
 bool ReaderThreads::JoinAll(QDeadlineTimer deadline) {
-    for (const std::unique_ptr<ReaderThread>& reader : readers_) {
-        reader->wait(deadline);
-    }
-    std::erase_if(readers_, [](const std::unique_ptr<ReaderThread>& reader) { return reader->isFinished(); });
+    // Only a successful wait frees a reader: isFinished() already holds
+    // while the thread is still on its way out.
+    std::erase_if(readers_, [&deadline](const std::unique_ptr<ReaderThread>& reader) {
+        return reader->wait(deadline);
+    });
     return readers_.empty();
 }
 

@@ -113,6 +113,8 @@ INSTANTIATE_TEST_SUITE_P(Rates, MainthreadBlockTest,
 TEST_F(MainthreadTest, SendsNothingWithoutAReadItCanAskFor) {
     Attach(false);
     const std::pair<int, int> settings[] = {{6250, 0}, {6250, -3}, {6250, 100}, {7000, 3072}};
+    rate = settings[0].first;
+    frames = settings[0].second;
     Start();
     for (const auto& [sampleRate, framesPerRead] : settings) {
         rate = sampleRate;
