@@ -83,9 +83,8 @@ TForm1::TForm1(DeviceLink device, QWidget* parent)
 }
 
 TForm1::~TForm1() {
-    // Whatever still runs must see the stop flag before the state it reads
-    // goes away.
-    FStopRequested = true;
+    // Whatever still runs must end before the state it reads goes away.
+    JoinReaders();
 }
 
 void TForm1::AttachWindows(TCalibration* calibration, TForm6* form6, TForm4* form4,
@@ -111,7 +110,7 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::FormClose() {
-    FStopRequested = true;
+    JoinReaders();
     if (gSampleBuffer) {
         gSampleBuffer.reset();
         gSampleBufferAllocated = false;
@@ -353,16 +352,8 @@ void TForm1::Button10Click() {
 // Handlers whose behaviour comes with the acquisition, display, analysis,
 // calibration, export and sensor work. They are bound to their controls now
 // so each command already has its one place.
-void TForm1::Button1Click() {}
 void TForm1::Button2Click() {}
-void TForm1::Button6Click() {}
-void TForm1::Button7Click() {}
 void TForm1::SpinEdit2Change() {}
-void TForm1::ComboBox3Change() {}
-void TForm1::RadioGroup1Click() {}
-void TForm1::RadioGroup2Click() {}
-void TForm1::RadioGroup3Click() {}
-void TForm1::RadioGroup4Click() {}
 void TForm1::Timer1Timer() {}
 void TForm1::Timer2Timer() {}
 void TForm1::Image1Click() {}

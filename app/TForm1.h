@@ -5,8 +5,10 @@
 
 #include <memory>
 #include <string_view>
+#include <vector>
 
 #include "DeviceLink.h"
+#include "ReaderThreads.h"
 #include "TForm1State.h"
 #include "ui_TForm1.h"
 
@@ -20,6 +22,7 @@ class TForm4;
 class TForm6;
 class TForm8;
 class TFrequencySensorFrom;
+class VoltSink;
 
 // The main window: front panel, charts, menus and the shared scope state.
 // It owns the established state (TForm1State and the Unit1 globals) and the
@@ -41,6 +44,8 @@ public:
     ~TForm1() override;
 
     const TForm1State& State() const { return *this; }
+    // The acquisition readers of the current run and any still ending.
+    const ReaderThreads& Readers() const { return readers_; }
 
     // The secondary windows that the menu commands show; they live as long
     // as the program, beside this window.
@@ -161,6 +166,24 @@ private:
     void SetUpSimulatorKeys();
     void ReadHotplugEvents();
 
+    // Acquisition settings (TForm1Settings.cpp). channel: 0 for CH0, 1 for CH1.
+    void TimeBaseClick(int channel);
+    void DrawCapturedTrace(TChart* chart, const std::vector<float>& trace, int recordLength,
+                           int timeBaseIndex);
+    void DrawTriggerOverlays(TChart* chart, const char* channelName, int recordLength, int timeBaseIndex);
+    void VoltsClick(RadioGroup* group, TChart* chart, int& voltsIndex);
+    static QString TimeAxisTitle(int timeBaseIndex);
+    void GenerateDemoWave(int wave, int length);
+
+    // Run control (TForm1Acquisition.cpp).
+    void StartMainthread();
+    void StartRecording();
+    // Stops every reader and waits for it, however long its command takes.
+    void JoinReaders();
+    std::shared_ptr<VoltSink> RecordingSink();
+    void PlotRecordedBlock(const QByteArray& frames);
+    void ResetPeakList();
+
     std::shared_ptr<DriveAccess> drives_;
     std::shared_ptr<DeviceDiscovery> discovery_;
     std::shared_ptr<HotplugMonitor> hotplug_;
@@ -190,4 +213,8 @@ private:
     QPointer<TForm4> Form4;
     QPointer<TFrequencySensorFrom> FrequencySensorFrom;
     QPointer<TForm8> Form8;
+
+    // Destroyed before the state the readers read (TForm1State is a base);
+    // joined explicitly at close and in the destructor all the same.
+    ReaderThreads readers_;
 };

@@ -11,6 +11,13 @@ std::atomic<std::uint8_t> gChannelMask{1};
 std::string gTriggerChannel = "CH0";
 float gTriggerLevel = 0.0f;
 int gTriggerEdge = 1;
+int gDemoWave = 0;
+int gTriggered = 0;
+int gAnalysisOnce = 0;
+int gTriggerState = 0;
+float gPrevTriggerVolt = 0.0f;
+std::vector<float> gCapturedTrace0;
+std::vector<float> gCapturedTrace1;
 
 void ResetUnit1Globals() {
     gSampleRate = 64;
@@ -24,4 +31,11 @@ void ResetUnit1Globals() {
     gTriggerChannel = "CH0";
     gTriggerLevel = 0.0f;
     gTriggerEdge = 1;
+    gDemoWave = 0;
+    gTriggered = 0;
+    gAnalysisOnce = 0;
+    gTriggerState = 0;
+    gPrevTriggerVolt = 0.0f;
+    gCapturedTrace0 = {};
+    gCapturedTrace1 = {};
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 // Module-level state of the main window's unit, shared by the window and,
 // through pointers, by the worker threads. Those the workers read on every
@@ -20,6 +21,15 @@ extern std::atomic<std::uint8_t> gChannelMask;  // bit 0: CH0 on; bit 1: CH1 on
 extern std::string gTriggerChannel;             // "CH0" or "CH1"
 extern float gTriggerLevel;                     // volts
 extern int gTriggerEdge;                        // 1 rising, 2 falling
+extern int gDemoWave;                           // demo waveform on display (1..3); 0 none
+extern int gTriggered;                          // a triggered capture is on display
+extern int gAnalysisOnce;                       // the triggered capture's spectrum was computed
+extern int gTriggerState;                       // trigger search state; 1 armed
+extern float gPrevTriggerVolt;                  // last sample seen by the trigger search
+// The completed triggered capture per channel, exactly as long as what was
+// captured (empty: none); readers check every index against the size.
+extern std::vector<float> gCapturedTrace0;
+extern std::vector<float> gCapturedTrace1;
 
 // Puts every variable above back to its value at program start, so that each
 // main window (and each test that builds one) starts from the same state.

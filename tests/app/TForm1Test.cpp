@@ -56,7 +56,11 @@ TEST_F(TForm1Test, StartsWithTheDocumentedDefaults) {
     EXPECT_EQ(gTriggerMode, 0);
     EXPECT_EQ(gTriggerChannel, "CH0");
     EXPECT_FLOAT_EQ(gTriggerLevel, 0.0f);
-    EXPECT_EQ(form.State().FRecordLength0.load(), 1024);
+    // ComboBox1's 1024 is replaced at once by the time-base handlers: "0.5s"
+    // at 64 samples/s.
+    EXPECT_EQ(form.State().FRecordLength0.load(), 128);
+    EXPECT_EQ(form.State().FRecordLength1.load(), 128);
+    EXPECT_EQ(form.State().FFramesPerRead.load(), 1);
     EXPECT_EQ(form.State().FDecimation.load(), 1);
     EXPECT_FALSE(form.State().FStopRequested.load());
     EXPECT_EQ(form.State().FDeviceHandle.load(), nullptr);
@@ -83,9 +87,10 @@ TEST_F(TForm1Test, SelectsTheStartUpScales) {
     }
 }
 
-TEST_F(TForm1Test, TimersHaveTheFormIntervalsAndStartStopped) {
+TEST_F(TForm1Test, TimersHaveTheirIntervalsAndStartStopped) {
+    // The time-base handlers retune the display timers for 64 samples/s.
     const std::pair<const char*, int> expected[] = {
-        {"Timer1", 10}, {"Timer2", 70}, {"Timer3", 1000}, {"Timer4", 1000}};
+        {"Timer1", 90}, {"Timer2", 90}, {"Timer3", 1000}, {"Timer4", 1000}};
     for (const auto& [name, interval] : expected) {
         auto* timer = Find<QTimer>(form, name);
         ASSERT_NE(timer, nullptr) << name;
