@@ -313,6 +313,44 @@ TEST(TForm1SimulatorTest, StartUpFindsTheSimulatorAndItsZeroAdjustment) {
     EXPECT_FLOAT_EQ(form.State().FZeroAdjust1.load(), 0.19f);
 }
 
+TEST(TForm1SimulatorTest, UnplugDuringARunDetectsFirstThenStops) {
+    const CommandLine line = Simulated();
+    TForm1 form(line.Device());
+    form.FormCreate();
+    form.Button1Click();
+    auto* timer1 = form.findChild<QTimer*>(QStringLiteral("Timer1"));
+    ASSERT_TRUE(timer1->isActive());
+    ASSERT_FALSE(form.State().FStopRequested.load());
+
+    // What the run looked like when the device state changed.
+    struct Seen {
+        QString text;
+        bool stopRequested;
+        bool displayRunning;
+    };
+    std::vector<Seen> seen;
+    QObject::connect(form.findChild<QLineEdit*>(QStringLiteral("Edit2")), &QLineEdit::textChanged, &form,
+                     [&](const QString& text) {
+                         seen.push_back({text, form.State().FStopRequested.load(), timer1->isActive()});
+                     });
+
+    line.simulator->Unplug();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.State().FStopRequested.load(); }, kEventWaitMs));
+
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text, QStringLiteral("No device found!"));
+    EXPECT_FALSE(seen[0].stopRequested);
+    EXPECT_TRUE(seen[0].displayRunning);
+    EXPECT_FALSE(timer1->isActive());
+    EXPECT_FALSE(gDeviceFound);
+    EXPECT_EQ(form.State().FDeviceHandle.load(), nullptr);
+
+    line.simulator->Replug();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return gDeviceFound; }, kEventWaitMs));
+    EXPECT_EQ(Edit2Text(form), QStringLiteral("Device detected"));
+    EXPECT_EQ(form.State().FDeviceHandle.load(), line.simulator);
+}
+
 TEST(TForm1SimulatorTest, KeysUnplugAndReplugTheSimulator) {
     const CommandLine line = Simulated();
     TForm1 form(line.Device());
