@@ -5,35 +5,39 @@
 #include <QDeadlineTimer>
 
 #include <algorithm>
+#include <functional>
 #include <mutex>
 #include <vector>
 
-#include "CountingTransport.h"
 #include "ReaderTestSupport.h"
 
 namespace {
 
-// Keeps what the reader records, in order.
+// Locked throughout: the reader's end synchronises inside Qt, where the race
+// checker cannot see it.
 class RecordingSink : public VoltSink {
 public:
-    void Begin() override { ++begun; }
     void Put(float volts) override {
-        const std::lock_guard guard(mutex);
-        values.push_back(volts);
+        const std::lock_guard guard(mutex_);
+        values_.push_back(volts);
     }
-    void End() override { ++ended; }
-
+    void End() override {
+        const std::lock_guard guard(mutex_);
+        ++ended_;
+    }
     std::vector<float> Values() {
-        const std::lock_guard guard(mutex);
-        return values;
+        const std::lock_guard guard(mutex_);
+        return values_;
     }
-
-    std::atomic<int> begun{0};
-    std::atomic<int> ended{0};
+    int Ended() {
+        const std::lock_guard guard(mutex_);
+        return ended_;
+    }
 
 private:
-    std::mutex mutex;
-    std::vector<float> values;
+    std::mutex mutex_;
+    std::vector<float> values_;
+    int ended_ = 0;
 };
 
 class ReadmscTest : public ::testing::Test {
@@ -48,149 +52,105 @@ protected:
     std::shared_ptr<RecordingSink> sink = std::make_shared<RecordingSink>();
     std::shared_ptr<SimulatedInstrument> sim;
     std::shared_ptr<CountingTransport> counter;
-
-    std::mutex eventsMutex;
+    std::mutex mutex;  // guards what the signals deliver
     std::vector<QByteArray> blocks;
     std::vector<std::string> events;
-    // Last, so it is joined before anything it reads goes.
-    std::unique_ptr<readmsc> reader;
+    std::unique_ptr<readmsc> reader;  // last: joined before what it reads goes
 
-    void Attach() {
-        sim = std::make_shared<SimulatedInstrument>(SimAt(false, "sine:50:2,triangle:20:3"));
-        counter = std::make_shared<CountingTransport>(sim);
-        handle.store(counter);
-    }
-
-    void Start() {
+    // Runs a reader on the simulated instrument (none when attach is false)
+    // until it ends, by itself or when beforeRead aborts it.
+    void Run(bool attach, std::function<void(int n)> beforeRead = {}) {
+        if (attach) {
+            sim = std::make_shared<SimulatedInstrument>(SimAt(false, "sine:50:2,triangle:20:3"));
+            counter = std::make_shared<CountingTransport>(sim);
+            counter->beforeRead = std::move(beforeRead);
+            handle.store(counter);
+        }
         reader = std::make_unique<readmsc>(stop, rate, frames, mask, handle,
                                            ChannelCorrectionSource{zero0, gain0, offset0},
                                            ChannelCorrectionSource{zero1, gain1, offset1}, sink);
         // Direct: the test has no event loop; the window connects queued.
         QObject::connect(reader.get(), &readmsc::BlockRead, [this](const QByteArray& block) {
-            const std::lock_guard guard(eventsMutex);
+            const std::lock_guard guard(mutex);
             blocks.push_back(block);
         });
         QObject::connect(reader.get(), &readmsc::ChartClearRequested, [this] { Note("clear chart"); });
         QObject::connect(reader.get(), &readmsc::ReconnectPollWanted,
                          [this](bool wanted) { Note(wanted ? "poll on" : "poll off"); });
         reader->start();
+        ASSERT_TRUE(reader->wait(QDeadlineTimer(20000)));
     }
-
     void Note(const char* event) {
-        const std::lock_guard guard(eventsMutex);
+        const std::lock_guard guard(mutex);
         events.emplace_back(event);
     }
-
-    int Blocks() {
-        const std::lock_guard guard(eventsMutex);
-        return static_cast<int>(blocks.size());
-    }
-
-    // Taken under the lock: the reader's end is a synchronisation point the
-    // race checker cannot see inside Qt.
-    std::vector<QByteArray> Received() {
-        const std::lock_guard guard(eventsMutex);
-        return blocks;
-    }
     std::vector<std::string> Events() {
-        const std::lock_guard guard(eventsMutex);
+        const std::lock_guard guard(mutex);
         return events;
     }
-
-    void AbortAndJoin() {
-        reader->RequestAbort();
-        ASSERT_TRUE(reader->wait(QDeadlineTimer(10000)));
+    std::size_t Blocks() {
+        const std::lock_guard guard(mutex);
+        return blocks.size();
     }
-
-    // What the reader should have recorded from the blocks it handed on.
-    std::vector<float> Expected(int channel, int framesPerBlock) {
+    // Decodes the handed-on blocks; they are the reader's copies, read long
+    // after it moved on to later reads.
+    std::vector<float> Decoded(int channel, int framesPerBlock) {
         const ChannelCorrection correction = channel == 0 ? ChannelCorrection{zero0, gain0, offset0}
                                                           : ChannelCorrection{zero1, gain1, offset1};
-        std::vector<float> expected;
-        for (const QByteArray& block : Received()) {
+        const std::lock_guard guard(mutex);
+        std::vector<float> volts;
+        for (const QByteArray& block : blocks) {
             const auto* data = reinterpret_cast<const std::uint8_t*>(block.constData());
-            for (int i = 0; i < framesPerBlock && (i + 1) * kFrameBytes <= block.size(); ++i) {
-                expected.push_back(RawToVolts(FrameSample(data + i * kFrameBytes, channel), correction));
+            for (int i = 0; i < framesPerBlock; ++i) {
+                volts.push_back(RawToVolts(FrameSample(data + i * kFrameBytes, channel), correction));
             }
         }
-        return expected;
+        return volts;
     }
 };
 
-TEST_F(ReadmscTest, RecordsEveryFrameOfTheChosenChannel) {
-    const std::pair<std::uint8_t, int> choices[] = {{1, 0}, {3, 0}, {2, 1}};
-    for (const auto& [channelMask, channel] : choices) {
-        SCOPED_TRACE(testing::Message() << "mask " << int{channelMask});
-        sink = std::make_shared<RecordingSink>();
-        {
-            const std::lock_guard guard(eventsMutex);
-            blocks.clear();
-        }
-        mask = channelMask;
-        Attach();
-        Start();
-        ASSERT_TRUE(WaitUntil([&] { return Blocks() >= 2; }));
-        AbortAndJoin();
-
-        // The blocks are decoded here, long after the reader moved on to
-        // later reads: they are the reader's copies, as they were converted.
-        const std::vector<float> recorded = sink->Values();
-        const std::vector<float> expected = Expected(channel, 3072);
-        // The abort may cut the last block's conversion short.
-        ASSERT_GE(recorded.size(), 3072u);
-        ASSERT_LE(recorded.size(), expected.size());
-        EXPECT_TRUE(std::equal(recorded.begin(), recorded.end(), expected.begin()));
-        for (const QByteArray& block : Received()) {
-            EXPECT_EQ(block.size(), 12288);
-        }
-    }
-}
-
-TEST_F(ReadmscTest, SlowRateRecordsOneFramePerCommand) {
-    rate = 64;
-    Attach();
-    Start();
-    ASSERT_TRUE(WaitUntil([&] { return Blocks() >= 3; }));
-    AbortAndJoin();
-    EXPECT_EQ(frames.load(), 1);
-    const std::vector<float> recorded = sink->Values();
-    const std::vector<float> expected = Expected(0, 1);
-    // One frame of each block but perhaps the last, which the abort may cut.
-    ASSERT_GE(recorded.size(), expected.size() - 1);
-    ASSERT_LE(recorded.size(), expected.size());
-    EXPECT_TRUE(std::equal(recorded.begin(), recorded.end(), expected.begin()));
-    EXPECT_EQ(Received().front().size(), 16);
-}
-
-TEST_F(ReadmscTest, FailedCommandsRecordNothing) {
-    Attach();
-    // Reads 1 and 2 fail; the reader is ended during read 5.
-    counter->beforeRead = [this](int n) {
-        if (n == 1) {
-            sim->FailNextCommands(2);
-        } else if (n == 5) {
+// Aborts during read n, so reads 0..n-1 are recorded whole.
+std::function<void(int)> AbortAt(int last, std::unique_ptr<readmsc>& reader) {
+    return [last, &reader](int n) {
+        if (n == last) {
             reader->RequestAbort();
         }
     };
-    Start();
-    ASSERT_TRUE(reader->wait(QDeadlineTimer(20000)));
+}
+
+TEST_F(ReadmscTest, RecordsEveryFrameOfTheChosenChannel) {
+    for (const auto& [channelMask, channel] : {std::pair<std::uint8_t, int>{1, 0}, {3, 0}, {2, 1}}) {
+        SCOPED_TRACE(testing::Message() << "mask " << int{channelMask});
+        sink = std::make_shared<RecordingSink>();
+        blocks.clear();
+        mask = channelMask;
+        Run(true, AbortAt(2, reader));
+        EXPECT_EQ(sink->Values().size(), 2u * 3072);
+        EXPECT_EQ(sink->Values(), Decoded(channel, 3072));
+        EXPECT_EQ(sink->Ended(), 1);
+    }
+}
+
+TEST_F(ReadmscTest, FailedCommandsRecordNothingAndTheFirstCommandEndsThePoll) {
+    // Reads 1 and 2 fail.
+    Run(true, [this](int n) {
+        if (n == 1) {
+            sim->FailNextCommands(2);
+        }
+        AbortAt(5, reader)(n);
+    });
     EXPECT_EQ(counter->Reads(), 6);
-    EXPECT_EQ(Blocks(), 3);
+    EXPECT_EQ(Blocks(), 3u);
     EXPECT_EQ(sink->Values().size(), 3u * 3072);
-    // The first command that went out ends the reconnect poll, once.
-    const std::vector<std::string> expected{"clear chart", "poll off"};
-    EXPECT_EQ(Events(), expected);
+    EXPECT_EQ(Events(), (std::vector<std::string>{"clear chart", "poll off"}));
 }
 
 TEST_F(ReadmscTest, NoDeviceEndsTheRunAndAsksForTheReconnectPoll) {
-    Start();
-    ASSERT_TRUE(reader->wait(QDeadlineTimer(10000)));
+    Run(false);
     EXPECT_TRUE(stop.load());
-    const std::vector<std::string> expected{"clear chart", "poll on"};
-    EXPECT_EQ(Events(), expected);
-    EXPECT_EQ(sink->begun.load(), 1);
-    EXPECT_EQ(sink->ended.load(), 1);
+    EXPECT_EQ(Events(), (std::vector<std::string>{"clear chart", "poll on"}));
     EXPECT_TRUE(sink->Values().empty());
+    EXPECT_EQ(sink->Ended(), 1);
 }
 
 }  // namespace

@@ -6,17 +6,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QComboBox>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSignalSpy>
+#include <QTest>
 #include <QTimer>
-
-#include <chrono>
-#include <functional>
-#include <thread>
 
 #include "TChart.h"
 #include "TForm1.h"
@@ -24,18 +18,6 @@
 #include "Unit1Globals.h"
 
 namespace {
-
-bool WaitUntil(const std::function<bool()>& done) {
-    // A limit only so that a broken run fails instead of hanging.
-    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > giveUp) {
-            return false;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    return true;
-}
 
 DeviceLink SimulatedLink(const std::shared_ptr<SimulatedInstrument>& sim) {
     DeviceLink link;
@@ -61,9 +43,7 @@ protected:
 
     template <typename T>
     T* Find(const char* name) {
-        T* widget = form.findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        return form.findChild<T*>(QString::fromLatin1(name));
     }
 
     bool TimerActive(const char* name) { return Find<QTimer>(name)->isActive(); }
@@ -79,39 +59,28 @@ protected:
 
 TEST_F(TForm1AcquisitionTest, FreeRunningStartRunsOneReaderThatFeedsTheQueue) {
     form.Button1Click();
+    form.Button1Click();  // the first run's reader is joined, not doubled
+    EXPECT_EQ(form.Readers().Count(), 1);
     EXPECT_EQ(form.Readers().Active(), 1);
     EXPECT_TRUE(TimerActive("Timer1"));
     EXPECT_FALSE(TimerActive("Timer2"));
-    EXPECT_FALSE(form.State().FStopRequested.load());
     EXPECT_FALSE(Find<TImage>("Image4")->isEnabled()) << "no Clear while running";
     EXPECT_TRUE(Find<TImage>("Image8")->isHidden());
     EXPECT_FALSE(Find<TImage>("Image7")->isHidden());
-    EXPECT_TRUE(WaitUntil([&] { return Queued() > 0; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Queued() > 0; }, 20000));
     EXPECT_TRUE(Messages().isEmpty());
-}
-
-TEST_F(TForm1AcquisitionTest, StartWhileRunningReplacesTheReader) {
-    form.Button1Click();
-    form.Button1Click();
-    EXPECT_EQ(form.Readers().Count(), 1) << "the old reader was joined";
-    EXPECT_EQ(form.Readers().Active(), 1);
 }
 
 TEST_F(TForm1AcquisitionTest, TriggeredStartArmsTheCapture) {
     gTriggerMode = 1;
     gCapturedTrace0 = {1.0f, 2.0f};
-    gCapturedTrace1 = {3.0f};
     form.Button1Click();
     EXPECT_EQ(form.Readers().Active(), 1);
     EXPECT_TRUE(TimerActive("Timer2"));
     EXPECT_FALSE(TimerActive("Timer1"));
-    auto* panel = Find<QLabel>("Panel6");
-    EXPECT_FALSE(panel->isHidden());
-    EXPECT_EQ(panel->text(), QStringLiteral("Wait for trigger"));
+    EXPECT_EQ(Find<QLabel>("Panel6")->text(), QStringLiteral("Wait for trigger"));
     EXPECT_EQ(gTriggerState, 1);
-    EXPECT_FLOAT_EQ(gPrevTriggerVolt, 255.0f);
     EXPECT_TRUE(gCapturedTrace0.empty());
-    EXPECT_TRUE(gCapturedTrace1.empty());
 }
 
 TEST_F(TForm1AcquisitionTest, IncompleteTriggerLevelRefusesAndTheRunGoesOn) {
@@ -122,31 +91,22 @@ TEST_F(TForm1AcquisitionTest, IncompleteTriggerLevelRefusesAndTheRunGoesOn) {
         form.Button1Click();
         EXPECT_EQ(form.Readers().Active(), 1) << text;
         EXPECT_TRUE(TimerActive("Timer1")) << text;
-        EXPECT_FALSE(form.State().FStopRequested.load()) << text;
     }
     EXPECT_EQ(Messages(), QStringList(3, QStringLiteral("Please input valid voltage!")));
 }
 
-TEST_F(TForm1AcquisitionTest, StopEndsTheRunAndOffersStartAndClear) {
+TEST_F(TForm1AcquisitionTest, StopAndCloseEndTheReaderBeforeTheStateGoes) {
     form.Button1Click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Queued() > 0; }, 20000));
     form.Button6Click();
     EXPECT_TRUE(form.State().FStopRequested.load());
     EXPECT_EQ(form.Readers().Active(), 0);
-    for (const char* timer : {"Timer1", "Timer2", "Timer4"}) {
-        EXPECT_FALSE(TimerActive(timer)) << timer;
-    }
-    EXPECT_TRUE(Find<QPushButton>("Button1")->isEnabled());
+    EXPECT_FALSE(TimerActive("Timer1"));
     EXPECT_TRUE(Find<TImage>("Image4")->isEnabled());
-}
-
-TEST_F(TForm1AcquisitionTest, CloseWhileRunningJoinsTheReaderAndEmptiesTheQueue) {
-    form.Button1Click();
-    ASSERT_TRUE(WaitUntil([&] { return Queued() > 0; }));
     form.FormClose();
     EXPECT_EQ(form.Readers().Count(), 0);
-    EXPECT_EQ(Queued(), 0);
+    EXPECT_EQ(Queued(), 0) << "the reader empties the queue on its way out";
     EXPECT_EQ(form.State().FDeviceHandle.load(), nullptr);
-    form.FormClose();  // a second close finds nothing left to do
 }
 
 struct ClearCase {
@@ -168,7 +128,6 @@ TEST_P(TForm1ClearTest, ClearEmptiesTheChartsAndKeepsLevelLinesOnlyInTriggerMode
     }
     Find<QLabel>("Panel6")->show();
     Find<QLabel>("Label3")->setText(QStringLiteral("12"));
-    Find<QLineEdit>("Edit5")->setText(QStringLiteral("1.00"));
 
     form.Button7Click();
 
@@ -182,7 +141,6 @@ TEST_P(TForm1ClearTest, ClearEmptiesTheChartsAndKeepsLevelLinesOnlyInTriggerMode
     EXPECT_EQ(gTriggered, 0);
     EXPECT_EQ(gDemoWave, 0);
     EXPECT_EQ(Find<QLabel>("Label3")->text(), QStringLiteral("0"));
-    EXPECT_TRUE(Find<QLineEdit>("Edit5")->text().isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, TForm1ClearTest, ::testing::Values(ClearCase{1, true}, ClearCase{0, false}),
