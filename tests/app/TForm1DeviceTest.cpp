@@ -351,6 +351,17 @@ TEST(TForm1SimulatorTest, UnplugDuringARunDetectsFirstThenStops) {
     EXPECT_EQ(form.State().FDeviceHandle.load(), line.simulator);
 }
 
+TEST(TForm1SimulatorTest, NoDeviceEventReopensTheDriveAfterClose) {
+    const CommandLine line = Simulated();
+    TForm1 form(line.Device());
+    form.FormCreate();
+    form.FormClose();
+    line.simulator->Unplug();
+    line.simulator->Replug();
+    QTest::qWait(50);
+    EXPECT_EQ(form.State().FDeviceHandle.load(), nullptr);
+}
+
 TEST(TForm1SimulatorTest, KeysUnplugAndReplugTheSimulator) {
     const CommandLine line = Simulated();
     TForm1 form(line.Device());
