@@ -115,6 +115,8 @@ void TForm1::FormClose() {
         gSampleBuffer.reset();
         gSampleBufferAllocated = false;
     }
+    // No device event may reopen the drive once the window is closing.
+    FDeviceNotify.reset();
     // Readers that still hold the transport keep it until their pass ends;
     // the drive closes when the last of them lets go.
     if (FDeviceHandle.load()) {
