@@ -358,28 +358,6 @@ void TForm1::Button2Click() {}
 void TForm1::SpinEdit2Change() {}
 void TForm1::Timer1Timer() {}
 void TForm1::Timer2Timer() {}
-void TForm1::Image1Click() {}
-void TForm1::Image2Click() {}
-void TForm1::Image4Click() {}
-void TForm1::Image5Click() {}
-void TForm1::Image7Click() {}
-void TForm1::Image9Click() {}
-void TForm1::Image10Click() {}
-void TForm1::Image11Click() {}
-void TForm1::Image12Click() {}
-void TForm1::Image13Click() {}
-void TForm1::Image14Click() {}
-void TForm1::Image15Click() {}
-void TForm1::Image16Click() {}
-void TForm1::Image17Click() {}
-void TForm1::CheckListBox1ClickCheck() {}
-void TForm1::ComboBox2Change() {}
-void TForm1::Edit3Change() {}
-bool TForm1::Edit3KeyPress(QKeyEvent*) {
-    return false;
-}
-void TForm1::Edit3Click() {}
-void TForm1::SpinEdit1Change() {}
 void TForm1::Chart1MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
 void TForm1::Chart2MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
 void TForm1::Chart3MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}

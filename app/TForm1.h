@@ -4,10 +4,12 @@
 #include <QPointer>
 
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <vector>
 
 #include "DeviceLink.h"
+#include "FrontPanel.h"
 #include "ReaderThreads.h"
 #include "TForm1State.h"
 #include "ui_TForm1.h"
@@ -174,6 +176,13 @@ private:
     void VoltsClick(RadioGroup* group, TChart* chart, int& voltsIndex);
     static QString TimeAxisTitle(int timeBaseIndex);
     void GenerateDemoWave(int wave, int length);
+
+    // Front panel (TForm1FrontPanel.cpp).
+    void ChannelTurnedOff(int channel);
+    // Edit3's level, or nothing while it is unfinished or no number.
+    std::optional<float> TriggerLevelOfEdit3() const;
+    void DrawLevelLine(FrontPanel::LevelDrawer drawer, float level);
+    void DemoClick(int wave);
 
     // Run control (TForm1Acquisition.cpp).
     void StartMainthread();
