@@ -67,7 +67,16 @@ void TImage::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (HasPicture()) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        // A disabled button fades; a pressed or hovered one darkens or
+        // lightens inside the picture's own outline.
+        if (!isEnabled()) {
+            painter.setOpacity(0.45);
+        }
         painter.drawPixmap(rect(), pixmap_);
+        if (isEnabled() && (pressed_ || underMouse())) {
+            painter.setCompositionMode(QPainter::CompositionMode_SourceAtop);
+            painter.fillRect(rect(), pressed_ ? QColor(0, 0, 0, 40) : QColor(255, 255, 255, 36));
+        }
         return;
     }
     PaintFallback(painter);

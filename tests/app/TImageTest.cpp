@@ -58,6 +58,14 @@ TEST_F(TImageTest, DrawsThePictureStretchedOverTheButton) {
     }
 }
 
+TEST_F(TImageTest, ADisabledPictureFades) {
+    image.SetPicture(QStringLiteral("mixedcase"));
+    image.setEnabled(false);
+    const QColor faded = image.grab().toImage().pixelColor(35, 15);
+    EXPECT_NE(faded, QColor(Qt::red));
+    EXPECT_GT(faded.green(), 0) << "lighter, towards the background";
+}
+
 TEST_F(TImageTest, AMissingPictureLeavesTheCaptionButton) {
     image.SetPicture(QStringLiteral("mixedcase"));
     image.SetPicture(QStringLiteral("no such picture"));
