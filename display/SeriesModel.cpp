@@ -14,38 +14,6 @@ void SeriesModel::Clear() {
     PointsChanged();
 }
 
-void SeriesModel::AddXY(double x, double y, std::uint32_t colour) {
-    x_.PushBack(x);
-    y_.PushBack(y);
-    colours_.PushBack(colour);
-    PointsChanged();
-}
-
-void SeriesModel::DeleteFirstY() {
-    if (y_.Empty()) {
-        return;
-    }
-    y_.PopFront();
-    PointsChanged();
-}
-
-void SeriesModel::Delete(int index) {
-    if (index < 0 || static_cast<std::size_t>(index) >= x_.Size()) {
-        return;
-    }
-    const auto at = static_cast<std::size_t>(index);
-    x_.Erase(at);
-    colours_.Erase(at);
-    if (at < y_.Size()) {
-        y_.Erase(at);
-    }
-    PointsChanged();
-}
-
-int SeriesModel::Count() const {
-    return static_cast<int>(x_.Size());
-}
-
 int SeriesModel::YCount() const {
     return static_cast<int>(y_.Size());
 }
@@ -116,17 +84,4 @@ void SeriesModel::SetChangeHandler(std::function<void()> handler) {
 
 void SeriesModel::Acknowledge() {
     announced_ = false;
-}
-
-void SeriesModel::PointsChanged() {
-    ++pointsVersion_;
-    Changed();
-}
-
-void SeriesModel::Changed() {
-    ++version_;
-    if (!announced_ && changeHandler_) {
-        announced_ = true;
-        changeHandler_();
-    }
 }

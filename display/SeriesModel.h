@@ -78,3 +78,50 @@ private:
     std::function<void()> changeHandler_;
     bool announced_ = false;
 };
+
+// The operations of a roll run once per plotted sample on two traces, so
+// they are inline.
+inline void SeriesModel::AddXY(double x, double y, std::uint32_t colour) {
+    x_.PushBack(x);
+    y_.PushBack(y);
+    colours_.PushBack(colour);
+    PointsChanged();
+}
+
+inline void SeriesModel::DeleteFirstY() {
+    if (y_.Empty()) {
+        return;
+    }
+    y_.PopFront();
+    PointsChanged();
+}
+
+inline void SeriesModel::Delete(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= x_.Size()) {
+        return;
+    }
+    const auto at = static_cast<std::size_t>(index);
+    x_.Erase(at);
+    colours_.Erase(at);
+    if (at < y_.Size()) {
+        y_.Erase(at);
+    }
+    PointsChanged();
+}
+
+inline int SeriesModel::Count() const {
+    return static_cast<int>(x_.Size());
+}
+
+inline void SeriesModel::PointsChanged() {
+    ++pointsVersion_;
+    Changed();
+}
+
+inline void SeriesModel::Changed() {
+    ++version_;
+    if (!announced_ && changeHandler_) {
+        announced_ = true;
+        changeHandler_();
+    }
+}
