@@ -356,8 +356,6 @@ void TForm1::Button10Click() {
 // so each command already has its one place.
 void TForm1::Button2Click() {}
 void TForm1::SpinEdit2Change() {}
-void TForm1::Timer1Timer() {}
-void TForm1::Timer2Timer() {}
 void TForm1::Chart1MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
 void TForm1::Chart2MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
 void TForm1::Chart3MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}

@@ -12,6 +12,7 @@
 #include "FrontPanel.h"
 #include "ReaderThreads.h"
 #include "TForm1State.h"
+#include "TraceEngine.h"
 #include "ui_TForm1.h"
 
 class DriveAccess;
@@ -184,6 +185,14 @@ private:
     void DrawLevelLine(FrontPanel::LevelDrawer drawer, float level);
     void DemoClick(int wave);
 
+    // Display refresh (TForm1Display.cpp): one tick of the trace engine over
+    // the queued blocks, then its effects on the widgets.
+    TraceTickResult RunDisplayTick(TraceEngine::Refresh refresh);
+    void ApplyDisplayTick(const TraceTickResult& result);
+    void PlaceTriggerLabel(int channel, double triggerX);
+    void StartAnalysis(bool once);
+    PulseSampleSink* PulseWindowFeed();
+
     // Run control (TForm1Acquisition.cpp).
     void StartMainthread();
     void StartRecording();
@@ -216,6 +225,9 @@ private:
     // Chart1 and Chart3: the CH0 and CH1 spectra.
     SeriesModel* Series1 = nullptr;
     SeriesModel* FastLineSeries1 = nullptr;
+
+    // Bound to the fields and series above; made at the first display tick.
+    std::unique_ptr<TraceEngine> traceEngine_;
 
     QPointer<TCalibration> Calibration;
     QPointer<TForm6> Form6;

@@ -16,6 +16,11 @@ int gTriggered = 0;
 int gAnalysisOnce = 0;
 int gTriggerState = 0;
 float gPrevTriggerVolt = 0.0f;
+float gVolt0 = 0.0f;
+float gVolt1 = 0.0f;
+float gSensorVolt = 0.0f;
+float gPulseVolt = 0.0f;
+int gDecimation1 = 0;
 std::vector<float> gCapturedTrace0;
 std::vector<float> gCapturedTrace1;
 
@@ -36,6 +41,11 @@ void ResetUnit1Globals() {
     gAnalysisOnce = 0;
     gTriggerState = 0;
     gPrevTriggerVolt = 0.0f;
+    gVolt0 = 0.0f;
+    gVolt1 = 0.0f;
+    gSensorVolt = 0.0f;
+    gPulseVolt = 0.0f;
+    gDecimation1 = 0;
     gCapturedTrace0 = {};
     gCapturedTrace1 = {};
 }

@@ -26,6 +26,11 @@ extern int gTriggered;                          // a triggered capture is on dis
 extern int gAnalysisOnce;                       // the triggered capture's spectrum was computed
 extern int gTriggerState;                       // trigger search state; 1 armed
 extern float gPrevTriggerVolt;                  // last sample seen by the trigger search
+extern float gVolt0;                            // the value last produced for CH0 (Edit5)
+extern float gVolt1;                            // the same for CH1 (Edit6)
+extern float gSensorVolt;                       // the last value of either channel, for the distance window
+extern float gPulseVolt;                        // the last filtered value, for the pulse window
+extern int gDecimation1;                        // the plotting decimation CH1 alone would need
 // The completed triggered capture per channel, exactly as long as what was
 // captured (empty: none); readers check every index against the size.
 extern std::vector<float> gCapturedTrace0;
