@@ -4,7 +4,6 @@
 // once.
 
 #include <QLabel>
-#include <QPalette>
 #include <QTimer>
 
 #include "Myconst.h"
@@ -127,10 +126,8 @@ void TForm1::PlaceTriggerLabel(int channel, double triggerX) {
     auto label = std::make_unique<QLabel>(Myconst::SpcTriggerhere.Text(), chart);
     label->setObjectName(QStringLiteral("TriggerLabel"));
     label->setGeometry(x + kLabelOffsetX, y + kLabelOffsetY, kLabelWidth, kLabelHeight);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::yellow);
-    label->setPalette(palette);
-    label->setAutoFillBackground(false);
+    // Its own style wins over the window's grey for labels.
+    label->setStyleSheet(QStringLiteral("color: #ffff00; background: transparent;"));
     label->show();
     FTriggerLabel = std::move(label);
 }
