@@ -34,33 +34,17 @@ struct Run {
     int FTriggerConfirm = 0, FTriggerPos = 0, FTriggerPosShown = 0, FCapturedLength = 0;
     float gSensorVolt = 0, gPulseVolt = 0;
     bool FAnalysisStarted = false;
-    TraceEngine engine{TraceFields{{FWritePos0, FRecordLength0, FTimeBaseIndex0, zero, zero, zero, FHist0,
-                                    FJitter0, FOld0, gVolt0, gCapturedTrace0, LineSeries5, LineSeries7},
-                                   {FWritePos1, FRecordLength1, FTimeBaseIndex1, zero, zero, zero, FHist1,
-                                    FJitter1, FOld1, gVolt1, gCapturedTrace1, LineSeries2, LineSeries4},
-                                   FStopRequested,
-                                   FDecimation,
-                                   gDecimation1,
-                                   gSampleRate,
-                                   gChannelMask,
-                                   FFramesPerRead,
-                                   FReadoutTicks,
-                                   gTriggerMode,
-                                   gTriggerChannel,
-                                   gTriggerLevel,
-                                   gTriggerEdge,
-                                   gTriggerState,
-                                   gTriggered,
-                                   gPrevTriggerVolt,
-                                   FTriggerConfirm,
-                                   FCandidateA,
-                                   FCandidateB,
-                                   FTriggerPos,
-                                   FTriggerPosShown,
-                                   FCapturedLength,
-                                   gSensorVolt,
-                                   gPulseVolt,
-                                   FAnalysisStarted}};
+    // clang-format off
+    TraceEngine engine{TraceFields{
+        {FWritePos0, FRecordLength0, FTimeBaseIndex0, zero, zero, zero, FHist0, FJitter0, FOld0, gVolt0,
+         gCapturedTrace0, LineSeries5, LineSeries7},
+        {FWritePos1, FRecordLength1, FTimeBaseIndex1, zero, zero, zero, FHist1, FJitter1, FOld1, gVolt1,
+         gCapturedTrace1, LineSeries2, LineSeries4},
+        FStopRequested, FDecimation, gDecimation1, gSampleRate, gChannelMask, FFramesPerRead, FReadoutTicks,
+        gTriggerMode, gTriggerChannel, gTriggerLevel, gTriggerEdge, gTriggerState, gTriggered, gPrevTriggerVolt,
+        FTriggerConfirm, FCandidateA, FCandidateB, FTriggerPos, FTriggerPosShown, FCapturedLength, gSensorVolt,
+        gPulseVolt, FAnalysisStarted}};
+    // clang-format on
 };
 
 // A 1 kHz sine on CH0 and a slower one on CH1, with a little noise so the

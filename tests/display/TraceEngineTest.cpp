@@ -39,34 +39,17 @@ struct Scope {
     int FTriggerConfirm = 0, FTriggerPos = 0, FTriggerPosShown = 0, FCapturedLength = 0;
     float gSensorVolt = -99.0f, gPulseVolt = -99.0f;
     bool FAnalysisStarted = false;
-    TraceEngine engine{
-        TraceFields{{FWritePos0, FRecordLength0, FTimeBaseIndex0, FZeroAdjust0, FCalGain0, FCalOffset0,
-                     FHist0, FJitter0, FOld0, gVolt0, gCapturedTrace0, LineSeries5, LineSeries7},
-                    {FWritePos1, FRecordLength1, FTimeBaseIndex1, zero, zero, zero, FHist1, FJitter1, FOld1,
-                     gVolt1, gCapturedTrace1, LineSeries2, LineSeries4},
-                    FStopRequested,
-                    FDecimation,
-                    gDecimation1,
-                    gSampleRate,
-                    gChannelMask,
-                    FFramesPerRead,
-                    FReadoutTicks,
-                    gTriggerMode,
-                    gTriggerChannel,
-                    gTriggerLevel,
-                    gTriggerEdge,
-                    gTriggerState,
-                    gTriggered,
-                    gPrevTriggerVolt,
-                    FTriggerConfirm,
-                    FCandidateA,
-                    FCandidateB,
-                    FTriggerPos,
-                    FTriggerPosShown,
-                    FCapturedLength,
-                    gSensorVolt,
-                    gPulseVolt,
-                    FAnalysisStarted}};
+    // clang-format off
+    TraceEngine engine{TraceFields{
+        {FWritePos0, FRecordLength0, FTimeBaseIndex0, FZeroAdjust0, FCalGain0, FCalOffset0, FHist0, FJitter0, FOld0, gVolt0,
+         gCapturedTrace0, LineSeries5, LineSeries7},
+        {FWritePos1, FRecordLength1, FTimeBaseIndex1, zero, zero, zero, FHist1, FJitter1, FOld1, gVolt1,
+         gCapturedTrace1, LineSeries2, LineSeries4},
+        FStopRequested, FDecimation, gDecimation1, gSampleRate, gChannelMask, FFramesPerRead, FReadoutTicks,
+        gTriggerMode, gTriggerChannel, gTriggerLevel, gTriggerEdge, gTriggerState, gTriggered, gPrevTriggerVolt,
+        FTriggerConfirm, FCandidateA, FCandidateB, FTriggerPos, FTriggerPosShown, FCapturedLength, gSensorVolt,
+        gPulseVolt, FAnalysisStarted}};
+    // clang-format on
 
     void ArmTrigger(const char* channel, int edge, float level) {
         gTriggerMode = 1;
@@ -107,7 +90,9 @@ std::vector<std::uint16_t> Codes(int count, const std::function<std::uint16_t(in
     return codes;
 }
 
-// Test cases print as their names.
+// Test cases print, and are named, as their names.
+constexpr auto kName = [](const auto& info) { return std::string(info.param.name); };
+
 template <typename Case>
 requires requires(const Case& c) {
     c.name;
@@ -139,16 +124,25 @@ TEST_P(DecimationTest, FillsEveryNthPositionThenRollsUnderFixedX) {
     scope.FRecordLength1 = c.length1;
     const int S = c.decimation;
     const int most = (std::max(c.length0, c.length1) + S - 1) / S;
+    // A hidden channel's leftovers go, and it starts again at 0.
+    for (int ch = 0; ch < 2; ++ch) {
+        if ((c.mask & (1 << ch)) == 0) {
+            (ch == 0 ? scope.LineSeries5 : scope.LineSeries2).AddXY(0.0, 1.0);
+            (ch == 0 ? scope.FWritePos0 : scope.FWritePos1) = 5;
+        }
+    }
     // Enough pairs for the longer screen to fill and roll once.
     scope.Tick(Refresh::FreeRunning, {Block(Codes((most + 2) * S, Flat), Codes((most + 2) * S, Flat))});
 
     EXPECT_EQ(scope.FDecimation, S);
     for (int ch = 0; ch < 2; ++ch) {
+        const SeriesModel& trace = ch == 0 ? scope.LineSeries5 : scope.LineSeries2;
         if ((c.mask & (1 << ch)) == 0) {
+            EXPECT_EQ(trace.Count(), 0);
+            EXPECT_EQ((ch == 0 ? scope.FWritePos0 : scope.FWritePos1), 0);
             continue;
         }
         const int length = ch == 0 ? c.length0 : c.length1;
-        const SeriesModel& trace = ch == 0 ? scope.LineSeries5 : scope.LineSeries2;
         ASSERT_EQ(trace.Count(), (length + S - 1) / S) << "CH" << ch;
         for (int i = 0; i + 1 < trace.Count(); ++i) {
             ASSERT_DOUBLE_EQ(trace.XValue(i), scope.X(i * S)) << "CH" << ch << " point " << i;
@@ -163,7 +157,7 @@ INSTANTIATE_TEST_SUITE_P(Lengths, DecimationTest,
                                            DecimationCase{"Screen10000", 1, 10000, 3072, 3},
                                            DecimationCase{"Ch1AloneAt10000", 2, 3072, 10000, 3},
                                            DecimationCase{"BothTakeTheFiner", 3, 3072, 10000, 1}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         kName);
 
 TEST(TraceEngineTest, FirstPairDrawsRawSecondDrawsNothingLaterOnesOnePairLate) {
     Scope scope;
@@ -208,34 +202,44 @@ INSTANTIATE_TEST_SUITE_P(
                       SpikeCase{"StepWithoutReversalKept", {2000, 2000, 2030, 2060}, RawToVolts(2030)},
                       SpikeCase{"StepBelowThresholdKept", {2000, 2000, 2001, 2000}, RawToVolts(2001)},
                       SpikeCase{"JitterRaisesTheThreshold", {2000, 2010, 2000, 2010}, RawToVolts(2000)}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kName);
 
 // ---- Tick intake, readouts, analysis and sensor values -------------------------
 
 struct EarlyEndCase {
     const char* name;
     std::vector<Frames> blocks;
+    bool stop;
+    End end;
     int processed;
 };
 
 class EarlyEndTest : public ::testing::TestWithParam<EarlyEndCase> {};
 
-TEST_P(EarlyEndTest, DropsTheRestOfTheBatchWithoutReadouts) {
+TEST_P(EarlyEndTest, LeavesTheRestOfTheBatchWithoutReadouts) {
     Scope scope;
+    scope.FStopRequested = GetParam().stop;
+    scope.FRecordLength0 = 2;
     scope.FReadoutTicks = 4;  // a complete tick would read out
     const TraceTickResult result = scope.Tick(Refresh::FreeRunning, GetParam().blocks);
-    EXPECT_EQ(result.end, End::Dropped);
+    EXPECT_EQ(result.end, GetParam().end);
     EXPECT_EQ(scope.FWritePos0, GetParam().processed);
     EXPECT_FALSE(result.readout0);
-    EXPECT_EQ(scope.FReadoutTicks, 4);
+    EXPECT_FALSE(result.startAnalysis);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Batches, EarlyEndTest,
     ::testing::Values(
-        EarlyEndCase{"AllZeroPair", {Block({2000, 2000, 0, 2000}, {1, 1, 0, 1}), Block({2000})}, 2},
-        EarlyEndCase{"EmptyBlock", {Block({2000, 2000, 2000}), Frames{}, Block({2000})}, 3}),
-    [](const auto& info) { return std::string(info.param.name); });
+        EarlyEndCase{"AllZeroPair",
+                     {Block({2000, 2000, 0, 2000}, {1, 1, 0, 1}), Block({2000})},
+                     false,
+                     End::Dropped,
+                     2},
+        EarlyEndCase{
+            "EmptyBlock", {Block({2000, 2000, 2000}), Frames{}, Block({2000})}, false, End::Dropped, 3},
+        EarlyEndCase{"StopFlag", {Block({2000, 2000, 2000})}, true, End::Batch, 0}),
+    kName);
 
 struct ReadoutCase {
     const char* name;
@@ -270,7 +274,7 @@ INSTANTIATE_TEST_SUITE_P(Ticks, ReadoutTest,
                                            ReadoutCase{"Waiting", Refresh::Triggered, 3072, 0, 5},
                                            ReadoutCase{"FrozenOnceTriggered", Refresh::Triggered, 3072, 1,
                                                        0}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         kName);
 
 TEST(TraceEngineTest, ReadingsFollowZeroAdjustAndCalibrationOfEachTick) {
     Scope scope;
@@ -285,25 +289,6 @@ TEST(TraceEngineTest, ReadingsFollowZeroAdjustAndCalibrationOfEachTick) {
     // Codes past the converter's 12 bits still convert.
     scope.Tick(Refresh::FreeRunning, {Block({5000})});
     EXPECT_EQ(scope.FHist0[0], RawToVolts(5000, corrected));
-}
-
-TEST(TraceEngineTest, StopFlagProcessesNothingAndWritesNoReadout) {
-    Scope scope;
-    scope.FStopRequested = true;
-    scope.FReadoutTicks = 4;
-    const TraceTickResult result = scope.Tick(Refresh::FreeRunning, {Block({2000, 2000})});
-    EXPECT_EQ(scope.LineSeries5.Count(), 0);
-    EXPECT_FALSE(result.readout0);
-    EXPECT_FALSE(result.startAnalysis);
-}
-
-TEST(TraceEngineTest, HiddenChannelIsClearedAndStartsAgain) {
-    Scope scope;
-    scope.LineSeries2.AddXY(0.0, 1.0);
-    scope.FWritePos1 = 5;
-    scope.Tick(Refresh::FreeRunning, {Block({2000})});
-    EXPECT_EQ(scope.LineSeries2.Count(), 0);
-    EXPECT_EQ(scope.FWritePos1, 0);
 }
 
 TEST(TraceEngineTest, FreeRunningAnalysisStartsOncePerRun) {
@@ -357,7 +342,7 @@ INSTANTIATE_TEST_SUITE_P(Channels, SensorValueTest,
                                            SensorCase{"Ch1", Refresh::FreeRunning, 2, 1},
                                            SensorCase{"BothCh1Wins", Refresh::FreeRunning, 3, 1},
                                            SensorCase{"TriggeredCh0Leaves", Refresh::Triggered, 1, -1}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         kName);
 
 TEST(TraceEngineTest, PulseWindowGetsEveryPairAndTheSecondRepeatsTheFirst) {
     Scope scope;
@@ -468,7 +453,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Found at the last point while rolling; two rolls later it sits at L - 3.
         TriggerCase{"WhileRolling", "CH0", 1, 0.0f, [](int i) { return RisingThroughZero(i, 3500); }, 3500,
                     3069, 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+    kName);
 
 TEST(TraceEngineTest, CaptureRollsTheTriggerToAFifthThenFreezesAndDropsTheRest) {
     Scope scope;
