@@ -1,5 +1,7 @@
 #include "TChart.h"
 
+#include "ColumnReduction.h"
+
 #include <QChart>
 #include <QLineSeries>
 #include <QMouseEvent>
@@ -55,6 +57,22 @@ TChart::TChart(QWidget* parent) : QChartView(parent) {
     setRubberBand(QChartView::NoRubberBand);  // the zoom below replaces the built-in one
     zoomTimer_.setInterval(kZoomStepMs);
     connect(&zoomTimer_, &QTimer::timeout, this, &TChart::ZoomStep);
+    connect(bottom_, &QValueAxis::rangeChanged, this, &TChart::RedoReducedSeries);
+    connect(c, &QChart::plotAreaChanged, this, &TChart::RedoReducedSeries);
+}
+
+void TChart::RedoReducedSeries() {
+    bool any = false;
+    for (Entry& e : series_) {
+        if (e.reduced) {
+            e.pushedVersion = 0;
+            e.pushedPoints = 0;
+            any = true;
+        }
+    }
+    if (any) {
+        SchedulePush();
+    }
 }
 
 TChart::~TChart() {
@@ -186,10 +204,23 @@ void TChart::Push() {
             QList<QPointF>& buffer = e.buffers[e.nextBuffer];
             e.nextBuffer ^= 1;
             const int n = model.PairCount();
-            buffer.resize(n);
-            QPointF* p = buffer.data();
-            for (int i = 0; i < n; ++i) {
-                p[i] = QPointF(model.XValue(i), model.YValue(i));
+            const int columns = static_cast<int>(chart()->plotArea().width());
+            e.reduced = columns > 0 && n > 2 * columns;
+            if (e.reduced) {
+                ReduceToColumns(model, bottom_->min(), bottom_->max(), columns, columnPoints_);
+                const int m = static_cast<int>(columnPoints_.x.size());
+                buffer.resize(m);
+                QPointF* p = buffer.data();
+                for (int i = 0; i < m; ++i) {
+                    p[i] = QPointF(columnPoints_.x[static_cast<std::size_t>(i)],
+                                   columnPoints_.y[static_cast<std::size_t>(i)]);
+                }
+            } else {
+                buffer.resize(n);
+                QPointF* p = buffer.data();
+                for (int i = 0; i < n; ++i) {
+                    p[i] = QPointF(model.XValue(i), model.YValue(i));
+                }
             }
             e.series->replace(buffer);
         }

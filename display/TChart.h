@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+#include "ColumnReduction.h"
 #include "PlotMapping.h"
 #include "SeriesModel.h"
 
@@ -105,9 +106,15 @@ private:
         // allocates once it has grown to the series' length.
         QList<QPointF> buffers[2];
         int nextBuffer = 0;
+        // Pushed as column extremes: depends on the axis range and the plot
+        // width, so a zoom or a resize pushes it again.
+        bool reduced = false;
     };
 
     void SchedulePush();
+    // A change of the visible range or of the plot's width redoes the
+    // column extremes of the series pushed that way.
+    void RedoReducedSeries();
     void SetFixed(Range& fixed, QValueAxis* axis, double minimum, double maximum, double increment);
     static void ApplyRange(QValueAxis* axis, double minimum, double maximum, double increment);
     void AnimateTo(double xMin, double xMax, double yMin, double yMax);
@@ -121,6 +128,7 @@ private:
     Range bottomFixed_;
     Range leftFixed_;
     std::vector<Entry> series_;
+    ColumnPoints columnPoints_;  // scratch of the column reduction, kept between pushes
     bool pushPending_ = false;
 
     bool zoomEnabled_ = true;
