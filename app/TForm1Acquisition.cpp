@@ -22,8 +22,9 @@ constexpr int kReaderJoinMs = (kVendorTimeoutSeconds + 1) * 1000;
 
 void TForm1::Button1Click() {
     if (gTriggerMode != 0) {
-        const QString level = Edit3->text();
-        if (level.isEmpty() || level == QLatin1String("-") || level == QLatin1String("+")) {
+        // Any text that is no number is refused here, before Stop, so a run
+        // never stops half way over a mistyped level.
+        if (!TriggerLevelOfEdit3()) {
             ShowMessage(Myconst::SmsgCalibInvalid.Text());
             return;
         }

@@ -2,8 +2,6 @@
 // volts per division. The handlers read their controls, take the numbers from
 // AcquisitionSettings and apply them to the window's state and charts.
 
-#include <stdexcept>
-
 #include "AcquisitionSettings.h"
 #include "Myconst.h"
 #include "TForm1.h"
@@ -14,18 +12,6 @@ namespace {
 using Settings = AcquisitionSettings;
 
 constexpr std::uint32_t kBlue = 0x0000FF;
-
-// The trigger level as the user typed it. Text that is no number is an error
-// of the handler that needs it, shown like any other.
-float TriggerLevelOf(const QString& text) {
-    bool ok = false;
-    const float level = text.toFloat(&ok);
-    if (!ok) {
-        throw std::invalid_argument(
-            QStringLiteral("'%1' is not a valid floating point value").arg(text).toStdString());
-    }
-    return level;
-}
 
 }  // namespace
 
@@ -154,7 +140,11 @@ void TForm1::DrawTriggerOverlays(TChart* chart, const char* channelName, int rec
                                  int timeBaseIndex) {
     SeriesModel& level = chart->Series(1);
     level.Clear();
-    gTriggerLevel = TriggerLevelOf(Edit3->text());
+    // A level that is no number keeps the last good one: the user was told
+    // where it was typed, and a redraw must not fail half way.
+    if (const std::optional<float> typed = TriggerLevelOfEdit3()) {
+        gTriggerLevel = *typed;
+    }
     if (ComboBox2->currentText() == QLatin1String(channelName)) {
         // The points run past the screen's end, so the clipped line always
         // spans the whole chart.
