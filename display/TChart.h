@@ -56,6 +56,9 @@ public:
     QValueAxis* BottomAxis() const { return bottom_; }
     QValueAxis* LeftAxis() const { return left_; }
 
+    // Whether solid series are drawn through OpenGL on this display.
+    static bool OpenGlAvailable();
+
     // Shows every series whose model changed since the last push: one
     // replace() of its points from a buffer kept between pushes. Nothing is
     // redrawn when nothing changed.
