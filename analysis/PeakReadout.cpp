@@ -1,0 +1,174 @@
+#include "PeakReadout.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdlib>
+#include <utility>
+
+namespace {
+
+constexpr int kLines = 6;
+constexpr int kSignificant = 4;
+constexpr int kDecimals = 2;
+constexpr int kExponentDigits = 2;
+
+std::string ToChars(double value, std::chars_format format, int precision) {
+    char buffer[64];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, format, precision);
+    if (error != std::errc()) {
+        return {};
+    }
+    return std::string(buffer, end);
+}
+
+std::string EmptyLine(int number) {
+    return "F" + std::to_string(number) + ": --";
+}
+
+// Scientific form: mantissa without trailing zeros, "E", the exponent with a
+// sign only when negative and at least kExponentDigits digits.
+std::string Scientific(double value) {
+    const std::string text = ToChars(value, std::chars_format::scientific, kSignificant - 1);
+    const std::size_t e = text.find('e');
+    std::string mantissa = text.substr(0, e);
+    if (mantissa.find('.') != std::string::npos) {
+        while (mantissa.back() == '0') {
+            mantissa.pop_back();
+        }
+        if (mantissa.back() == '.') {
+            mantissa.pop_back();
+        }
+    }
+    const int exponent = std::atoi(text.c_str() + e + 1);
+    std::string digits = std::to_string(std::abs(exponent));
+    if (digits.size() < kExponentDigits) {
+        digits.insert(0, kExponentDigits - digits.size(), '0');
+    }
+    return mantissa + "E" + (exponent < 0 ? "-" : "") + digits;
+}
+
+}  // namespace
+
+double RoundToTwoDecimals(double value) {
+    const std::string text = ToChars(value, std::chars_format::fixed, kDecimals);
+    double result = 0.0;
+    std::from_chars(text.data(), text.data() + text.size(), result);
+    return result;
+}
+
+std::string FormatReadoutNumber(double value) {
+    if (value == 0.0) {
+        return "0.00";
+    }
+    // The position of the leading digit after rounding to four significant
+    // digits decides how many integer digits the number has.
+    const std::string sig = ToChars(value, std::chars_format::scientific, kSignificant - 1);
+    const int exponent = std::atoi(sig.c_str() + sig.find('e') + 1);
+    const int integerDigits = exponent + 1;
+    if (integerDigits > kSignificant) {
+        return Scientific(value);
+    }
+    const int decimals = std::min(kDecimals, kSignificant - std::max(integerDigits, 0));
+    std::string text = ToChars(value, std::chars_format::fixed, decimals);
+    if (decimals == 0) {
+        text += '.';
+    }
+    text.append(static_cast<std::size_t>(kDecimals - decimals), '0');
+    return text;
+}
+
+PeakList FindPeakCandidates(const double* magnitudes, int count) {
+    PeakList peaks;
+    if (count < 2) {
+        return peaks;
+    }
+    double prev = 0.0;
+    double next = 0.0;
+    for (int i = 0; i < count; ++i) {
+        if (i > 0) {
+            prev = RoundToTwoDecimals(magnitudes[i - 1]);
+        }
+        const double cur = RoundToTwoDecimals(magnitudes[i]);
+        if (i < count - 1) {
+            next = RoundToTwoDecimals(magnitudes[i + 1]);
+        }
+        bool peak = false;
+        if (i == 0) {
+            peak = cur - next > 0;
+        } else if (i == count - 1) {
+            peak = cur - prev > 0;
+        } else {
+            peak = cur - next > 0 && cur - prev > 0;
+        }
+        if (peak) {
+            peaks.values.push_back(static_cast<float>(cur));
+            peaks.bins.push_back(i);
+        }
+    }
+    return peaks;
+}
+
+void SortPeaks(float* values, int* bins, int n) {
+    for (int i = 0; i < n - 1; ++i) {
+        for (int j = i + 1; j < n; ++j) {
+            if (values[i] < values[j]) {
+                std::swap(values[i], values[j]);
+                std::swap(bins[i], bins[j]);
+            }
+        }
+    }
+}
+
+void ResetPeakList(std::vector<std::string>& lines) {
+    if (lines.size() < 5) {
+        return;
+    }
+    if (lines.size() < kLines) {
+        lines.resize(kLines);
+    }
+    for (int i = 0; i < kLines; ++i) {
+        lines[i] = EmptyLine(i + 1);
+    }
+}
+
+std::vector<std::string> EmptyPeakList() {
+    std::vector<std::string> lines(kLines);
+    ResetPeakList(lines);
+    return lines;
+}
+
+std::vector<std::string> DetectPeaks(const double* magnitudes, int count, const double* chartX,
+                                     int chartPoints) {
+    PeakList peaks = FindPeakCandidates(magnitudes, count);
+    const int found = static_cast<int>(peaks.values.size());
+    SortPeaks(peaks.values.data(), peaks.bins.data(), found);
+    if (chartPoints <= 0) {
+        return {};
+    }
+    std::vector<std::string> lines = EmptyPeakList();
+    const int shown = std::min(found, kLines);
+    int written = 0;
+    for (int idx = shown - 1; idx >= 0; --idx) {
+        const float amplitude = peaks.values[idx];
+        if (!(amplitude >= 0.1)) {
+            continue;
+        }
+        const int bin = peaks.bins[idx];
+        if (bin >= chartPoints) {
+            continue;
+        }
+        const auto frequency = static_cast<float>(chartX[bin]);
+        if (!(frequency > 0)) {
+            continue;
+        }
+        lines[written] = "F" + std::to_string(written + 1) + ": (" + FormatReadoutNumber(frequency) + ",  " +
+                         FormatReadoutNumber(amplitude) + ")";
+        ++written;
+    }
+    return lines;
+}
+
+std::vector<std::string> DetectPeaks(const Spectrum& spectrum) {
+    return DetectPeaks(spectrum.magnitudes.data(), static_cast<int>(spectrum.magnitudes.size()),
+                       spectrum.frequencies.data(), static_cast<int>(spectrum.frequencies.size()));
+}

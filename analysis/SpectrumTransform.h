@@ -1,0 +1,36 @@
+#pragma once
+
+#include <map>
+#include <mutex>
+
+#include "Spectrum.h"
+
+// Single-sided amplitude spectra through FFTW's real-input transform. One
+// plan is made per block length on first use and kept until destruction.
+// Planning and plan destruction are serialised on a process-wide lock, since
+// the FFTW planner is not thread-safe; executing a plan on separate arrays
+// is, so ComputeSpectrum may run on several threads at once.
+class SpectrumTransform {
+public:
+    SpectrumTransform() = default;
+    ~SpectrumTransform();
+    SpectrumTransform(const SpectrumTransform&) = delete;
+    SpectrumTransform& operator=(const SpectrumTransform&) = delete;
+
+    // Bins 0 .. n/2-1 of the block of n samples taken at sampleRate Hz.
+    // Every bin k >= 1 holds 2*|X[k]|/n (the peak amplitude of a sine on the
+    // bin), bin 0 holds |X[0]|/n (the absolute mean). n <= 1 gives nothing.
+    Spectrum ComputeSpectrum(const double* samples, int n, int sampleRate);
+
+    // sampleRate * k / n in double, safe for any rate and length.
+    static double BinFrequency(int k, int n, int sampleRate);
+
+    // Plans made so far (one per distinct length).
+    std::size_t PlanCount() const;
+
+private:
+    void* PlanFor(int n);
+
+    mutable std::mutex plansMutex_;
+    std::map<int, void*> plans_;
+};
