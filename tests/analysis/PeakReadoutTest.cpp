@@ -77,12 +77,9 @@ TEST(PeakReadoutTest, CandidatesNeedStrictlyHigherRoundedNeighbours) {
     // 0.3/0.3 is a plateau; 0.201 and 0.204 both round to 0.20.
     EXPECT_THAT(peaks.bins, ElementsAre(0, 5, 8));
     EXPECT_THAT(peaks.values, ElementsAre(0.5f, 0.4f, 0.7f));
-}
-
-TEST(PeakReadoutTest, SingleBinHasNoPeak) {
-    const double m[] = {3.0};
-    EXPECT_TRUE(FindPeakCandidates(m, 1).values.empty());
-    EXPECT_TRUE(FindPeakCandidates(m, 0).values.empty());
+    // A single bin has no neighbour to beat.
+    EXPECT_TRUE(FindPeakCandidates(m.data(), 1).values.empty());
+    EXPECT_TRUE(FindPeakCandidates(m.data(), 0).values.empty());
 }
 
 TEST(PeakReadoutTest, ExchangeSortDescendingAndItsOrderForTies) {
@@ -115,14 +112,11 @@ TEST(PeakReadoutTest, DemoSineReadsSevenHertzAtHalfAVolt) {
                 ElementsAre("F1: (7.00,  0.50)", "F2: --", "F3: --", "F4: --", "F5: --", "F6: --"));
 }
 
-TEST(PeakReadoutTest, FlatSpectrumListsNothing) {
-    EXPECT_THAT(Readout(std::vector<double>(20, 0.004)),
-                ElementsAre("F1: --", "F2: --", "F3: --", "F4: --", "F5: --", "F6: --"));
-}
-
-TEST(PeakReadoutTest, EmptyChartKeepsTheOldText) {
+TEST(PeakReadoutTest, FlatSpectrumListsNothingAndEmptyChartKeepsTheOldText) {
     EXPECT_TRUE(DetectPeaks(nullptr, 0, nullptr, 0).empty());
     EXPECT_TRUE(DetectPeaks(Spectrum{}).empty());
+    EXPECT_THAT(Readout(std::vector<double>(20, 0.004)),
+                ElementsAre("F1: --", "F2: --", "F3: --", "F4: --", "F5: --", "F6: --"));
 }
 
 TEST(PeakReadoutTest, TenthIsListedButNotLess) {
