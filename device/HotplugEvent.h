@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "AsciiCase.h"
+
 // A device arrival or removal as every backend reports it: Windows device
 // notifications, udev on Linux, the simulated instrument's plug. The other
 // backends copy the Windows vocabulary, so one rule decides what to do.
@@ -32,8 +34,3 @@ enum class DeviceChangeResponse {
 // Arrival or removal of a device interface whose name holds "oscilloscope"
 // concerns the instrument; anything else is left alone.
 DeviceChangeResponse ResponseToDeviceChange(const HotplugEvent& event);
-
-// ASCII lower case, independent of the user's locale.
-std::string LowerAscii(std::string_view text);
-// ASCII upper case, likewise.
-std::string UpperAscii(std::string_view text);

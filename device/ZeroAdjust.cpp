@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "AsciiCase.h"
 #include "Concat.h"
 
 namespace {
@@ -85,13 +86,7 @@ ZeroAdjustUpdate ParseZeroAdjust(std::string_view window) {
 }
 
 std::optional<std::string> ZeroAdjustWindow(std::string_view identity) {
-    // ASCII only: the result must not depend on the user's locale.
-    std::string upper(identity);
-    for (char& c : upper) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
+    const std::string upper = UpperAscii(identity);
     static constexpr std::string_view kModel = "OSCILLOSCOPE";
     const std::size_t model = upper.find(kModel);
     if (model == std::string::npos) {
