@@ -20,6 +20,7 @@
 #include "TForm1.h"
 #include "Unit1Globals.h"
 #include "device/HotplugEvent.h"
+#include "device/InstrumentProbe.h"
 #include "device/ScsiCommands.h"
 #include "device/SptiCommands.h"
 #include "device/ZeroAdjust.h"
@@ -43,20 +44,6 @@ void EnsureSampleBuffer() {
         gSampleBuffer = std::make_unique<std::uint8_t[]>(kSampleBufferBytes);
         gSampleBufferAllocated = true;
     }
-}
-
-// Vendor "KRV" and a product starting "Osc", case as it stands.
-bool IsInstrumentInquiry(const std::uint8_t* inquiry) {
-    return inquiry[8] == 'K' && inquiry[9] == 'R' && inquiry[10] == 'V' && inquiry[16] == 'O' &&
-           inquiry[17] == 's' && inquiry[18] == 'c';
-}
-
-// INQUIRY into gSampleBuffer. Only a command that succeeded counts, and the
-// bytes are cleared first, so the previous drive's answer can never pass for
-// this one's.
-bool AnswersAsInstrument(ScsiTransport& drive) {
-    std::fill_n(gSampleBuffer.get(), kInquiryLength, std::uint8_t{0});
-    return Inquiry_SPTI(drive, gSampleBuffer.get()) && IsInstrumentInquiry(gSampleBuffer.get());
 }
 
 }  // namespace
@@ -95,20 +82,14 @@ void TForm1::ProbeDrives() {
         discovery_->RefreshDrives();
     }
     std::shared_ptr<ScsiTransport> found;
-    for (char drive = '0'; drive <= '9' && drives_ != nullptr; ++drive) {
-        std::shared_ptr<ScsiTransport> handle = drives_->Open(drive);
-        if (handle == nullptr) {
-            continue;
-        }
-        TEST_UNIT_READY_SPTI(*handle);
-        if (AnswersAsInstrument(*handle)) {
-            found = std::move(handle);
-            gDeviceDrive = drive;
+    if (drives_ != nullptr) {
+        std::vector<InstrumentDrive> instruments =
+            ProbeInstrumentDrives(*drives_, gSampleBuffer.get(), /*firstOnly=*/true);
+        if (!instruments.empty()) {
+            found = std::move(instruments.front().handle);
+            gDeviceDrive = instruments.front().drive;
             gDeviceFound = true;
-            break;
         }
-        // Not the instrument: handle goes out of scope here, which closes
-        // the drive before the next is opened.
     }
     FDeviceHandle.store(std::move(found));
 }
@@ -122,11 +103,8 @@ void TForm1::ReadIdentityString() {
         std::fprintf(stderr, "IOCTL_STORAGE_GET_DEVICE_NUMBER Error: %ld\n", scan.error);
         return;
     }
-    for (const std::string& identity : scan.identities) {
-        if (const std::optional<std::string> window = ZeroAdjustWindow(identity)) {
-            ParseZeroAdjust(*window);
-            return;
-        }
+    if (const std::optional<std::string> window = FirstZeroAdjustWindow(scan)) {
+        ParseZeroAdjust(*window);
     }
 }
 
@@ -189,7 +167,7 @@ void TForm1::Timer3Timer() {
         // instrument is taken back.
         std::shared_ptr<ScsiTransport> handle =
             drives_ != nullptr ? drives_->Open(static_cast<char>(gDeviceDrive)) : nullptr;
-        if (handle != nullptr && !AnswersAsInstrument(*handle)) {
+        if (handle != nullptr && !AnswersAsInstrument(*handle, gSampleBuffer.get())) {
             handle.reset();
         }
         const bool reopened = handle != nullptr;

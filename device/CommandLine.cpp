@@ -52,29 +52,23 @@ void UseSimulator(std::shared_ptr<SimulatedInstrument> instrument, CommandLine* 
 
 }  // namespace
 
-bool ParseCommandLine(int argc, char** argv, CommandLine* result, std::string* error) {
-    bool simulate = false;
-    std::string_view specText = kDefaultSimSpec;
-    std::optional<std::string_view> identityText;
-
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (arg == kSimulate) {
-            simulate = true;
-        } else if (arg.starts_with(kSimulate) && arg[kSimulate.size()] == '=') {
-            simulate = true;
-            specText = arg.substr(kSimulate.size() + 1);
-        } else if (arg.starts_with(kSimIdentity)) {
-            identityText = arg.substr(kSimIdentity.size());
-        } else {
-            *error = "unknown option \"" + std::string(arg) +
-                     "\" (usage: daq [--simulate[=SPEC]] [--sim-identity=TEXT])";
-            return false;
-        }
+bool TakeDeviceOption(std::string_view arg, DeviceOptions* options) {
+    if (arg == kSimulate) {
+        options->simulate = true;
+    } else if (arg.starts_with(kSimulate) && arg[kSimulate.size()] == '=') {
+        options->simulate = true;
+        options->simSpec = std::string(arg.substr(kSimulate.size() + 1));
+    } else if (arg.starts_with(kSimIdentity)) {
+        options->simIdentity = std::string(arg.substr(kSimIdentity.size()));
+    } else {
+        return false;
     }
+    return true;
+}
 
-    if (!simulate) {
-        if (identityText) {
+bool MakeDevice(const DeviceOptions& options, CommandLine* result, std::string* error) {
+    if (!options.simulate) {
+        if (options.simIdentity) {
             *error = "--sim-identity only applies to the simulated instrument: add --simulate";
             return false;
         }
@@ -82,21 +76,35 @@ bool ParseCommandLine(int argc, char** argv, CommandLine* result, std::string* e
         return true;
     }
 
-    SimOptions options;
-    const SimSpecResult spec = ParseSimSpec(specText);
+    SimOptions sim;
+    const SimSpecResult spec =
+        ParseSimSpec(options.simSpec ? std::string_view(*options.simSpec) : kDefaultSimSpec);
     if (!spec.ok()) {
         *error = "--simulate: " + spec.error;
         return false;
     }
-    options.signals = *spec.spec;
-    if (identityText) {
-        const SimIdentityResult identity = ParseSimIdentity(*identityText);
+    sim.signals = *spec.spec;
+    if (options.simIdentity) {
+        const SimIdentityResult identity = ParseSimIdentity(*options.simIdentity);
         if (!identity.ok()) {
             *error = "--sim-identity: " + identity.error;
             return false;
         }
-        options.identityWindow = *identity.window;
+        sim.identityWindow = *identity.window;
     }
-    UseSimulator(std::make_shared<SimulatedInstrument>(std::move(options)), result);
+    UseSimulator(std::make_shared<SimulatedInstrument>(std::move(sim)), result);
     return true;
+}
+
+bool ParseCommandLine(int argc, char** argv, CommandLine* result, std::string* error) {
+    DeviceOptions options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (!TakeDeviceOption(arg, &options)) {
+            *error = "unknown option \"" + std::string(arg) +
+                     "\" (usage: daq [--simulate[=SPEC]] [--sim-identity=TEXT])";
+            return false;
+        }
+    }
+    return MakeDevice(options, result, error);
 }

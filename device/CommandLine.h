@@ -1,7 +1,9 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "device/DeviceLink.h"
 
@@ -19,6 +21,22 @@ struct CommandLine {
 
     DeviceLink Device() const { return DeviceLink{drives, discovery, hotplug, simulator}; }
 };
+
+// The device options as given, before they are checked.
+struct DeviceOptions {
+    bool simulate = false;
+    std::optional<std::string> simSpec;  // none: the default signals
+    std::optional<std::string> simIdentity;
+};
+
+// Takes arg into options when it is --simulate, --simulate=SPEC or
+// --sim-identity=TEXT; returns false for anything else, leaving options as
+// they were. Front ends with options of their own call it per argument.
+bool TakeDeviceOption(std::string_view arg, DeviceOptions* options);
+
+// Checks the options and sets up the backend they choose. On bad options
+// returns false and sets *error to a message naming the bad part.
+bool MakeDevice(const DeviceOptions& options, CommandLine* result, std::string* error);
 
 // Parses argv. On a bad option returns false and sets *error to a message
 // naming the bad part; the caller prints it and exits non-zero.
