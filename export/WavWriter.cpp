@@ -1,0 +1,124 @@
+#include "WavWriter.h"
+
+#include <sndfile.h>
+
+#include <system_error>
+#include <utility>
+
+std::atomic<const WavWriter*> WavWriter::openRecording_{nullptr};
+
+namespace {
+
+int SubtypeFor(std::int16_t bytesPerSample) {
+    switch (bytesPerSample) {
+        case 1:
+            return SF_FORMAT_PCM_U8;
+        case 2:
+            return SF_FORMAT_PCM_16;
+        case 3:
+            return SF_FORMAT_PCM_24;
+        case 4:
+            return SF_FORMAT_PCM_32;
+        default:
+            return 0;
+    }
+}
+
+}  // namespace
+
+WavWriter::WavWriter(std::filesystem::path path) : path_(std::move(path)) {}
+
+WavWriter::~WavWriter() {
+    Finish();
+}
+
+std::int64_t WavWriter::WriteWave(const std::uint8_t* data, std::int32_t sampleRate, std::int32_t length,
+                                  std::int16_t channels, std::int16_t bytesPerSample, int continuing,
+                                  bool finish) {
+    error_.clear();
+    if (length < 0 || (length > 0 && data == nullptr)) {
+        return Fail("no sample data");
+    }
+    std::int64_t header = 0;
+    if (continuing == 0) {
+        Finish();
+        if (!Open(sampleRate, channels, bytesPerSample)) {
+            return 0;
+        }
+        std::error_code ignored;
+        header = static_cast<std::int64_t>(std::filesystem::file_size(path_, ignored));
+        if (ignored) {
+            header = 0;
+        }
+    } else if (file_ == nullptr) {
+        return Fail("no recording is open");
+    }
+    const std::int64_t written = AppendToWave(data, length, finish);
+    return written < 0 ? 0 : header + written;
+}
+
+void WavWriter::Finish() {
+    if (file_ == nullptr) {
+        return;
+    }
+    // Closing writes the final sizes into the header.
+    sf_close(file_);
+    file_ = nullptr;
+    openRecording_.store(nullptr);
+}
+
+bool WavWriter::Open(std::int32_t sampleRate, std::int16_t channels, std::int16_t bytesPerSample) {
+    const int subtype = SubtypeFor(bytesPerSample);
+    if (subtype == 0 || channels < 1 || sampleRate < 1) {
+        Fail("unsupported format: " + std::to_string(sampleRate) + " Hz, " + std::to_string(channels) +
+             " channel(s), " + std::to_string(bytesPerSample) + " byte(s) per sample");
+        return false;
+    }
+    const WavWriter* none = nullptr;
+    if (!openRecording_.compare_exchange_strong(none, this)) {
+        Fail("another recording is still being written");
+        return false;
+    }
+    // A new recording replaces the previous file, whatever its permissions.
+    std::error_code ignored;
+    std::filesystem::remove(path_, ignored);
+    SF_INFO info{};
+    info.samplerate = sampleRate;
+    info.channels = channels;
+    info.format = SF_FORMAT_WAV | subtype;
+    file_ = sf_open(path_.string().c_str(), SFM_WRITE, &info);
+    if (file_ == nullptr) {
+        openRecording_.store(nullptr);
+        Fail(path_.string() + ": " + sf_strerror(nullptr));
+        return false;
+    }
+    sf_command(file_, SFC_SET_UPDATE_HEADER_AUTO, nullptr, SF_TRUE);
+    frameBytes_ = channels * bytesPerSample;
+    bytesWritten_ = 0;
+    return true;
+}
+
+std::int64_t WavWriter::AppendToWave(const std::uint8_t* data, std::int32_t count, bool finish) {
+    std::int64_t written = 0;
+    bool ok = true;
+    if (count % frameBytes_ != 0) {
+        Fail("the block does not hold whole frames");
+        ok = false;
+    } else if (count > 0) {
+        written = sf_write_raw(file_, data, count);
+        if (written != count) {
+            Fail(path_.string() + ": " + sf_strerror(file_));
+            ok = false;
+        }
+    }
+    bytesWritten_ += written;
+    if (finish) {
+        Finish();
+    }
+    return ok ? written : -1;
+}
+
+std::int64_t WavWriter::Fail(std::string why) {
+    error_ = std::move(why);
+    return 0;
+}
