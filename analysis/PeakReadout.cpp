@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdlib>
+#include <limits>
 #include <utility>
 
 namespace {
@@ -79,12 +80,22 @@ std::string FormatReadoutNumber(double value) {
 
 PeakList FindPeakCandidates(const double* magnitudes, int count) {
     PeakList peaks;
+    FindPeakCandidates(magnitudes, count, peaks, {});
+    return peaks;
+}
+
+bool FindPeakCandidates(const double* magnitudes, int count, PeakList& peaks, const StopPoll& stopped) {
+    peaks.values.clear();
+    peaks.bins.clear();
     if (count < 2) {
-        return peaks;
+        return !Stopped(stopped);
     }
     double prev = 0.0;
     double next = 0.0;
     for (int i = 0; i < count; ++i) {
+        if (Stopped(stopped)) {
+            return false;
+        }
         if (i > 0) {
             prev = RoundToTwoDecimals(magnitudes[i - 1]);
         }
@@ -105,11 +116,18 @@ PeakList FindPeakCandidates(const double* magnitudes, int count) {
             peaks.bins.push_back(i);
         }
     }
-    return peaks;
+    return true;
 }
 
 void SortPeaks(float* values, int* bins, int n) {
+    SortPeaks(values, bins, n, {});
+}
+
+bool SortPeaks(float* values, int* bins, int n, const StopPoll& stopped) {
     for (int i = 0; i < n - 1; ++i) {
+        if (Stopped(stopped)) {
+            return false;
+        }
         for (int j = i + 1; j < n; ++j) {
             if (values[i] < values[j]) {
                 std::swap(values[i], values[j]);
@@ -117,6 +135,7 @@ void SortPeaks(float* values, int* bins, int n) {
             }
         }
     }
+    return !Stopped(stopped);
 }
 
 void ResetPeakList(std::vector<std::string>& lines) {
@@ -146,18 +165,30 @@ std::vector<std::string> DetectPeaks(const double* magnitudes, int count, const 
         return {};
     }
     std::vector<std::string> lines = EmptyPeakList();
+    // The chart holds the frequency in double; the readout takes it as float.
+    WritePeakLines(
+        peaks.values.data(), peaks.bins.data(), found,
+        [&](int bin) {
+            return bin < chartPoints ? static_cast<double>(static_cast<float>(chartX[bin]))
+                                     : std::numeric_limits<double>::quiet_NaN();
+        },
+        lines);
+    return lines;
+}
+
+bool WritePeakLines(const float* values, const int* bins, int found, const PeakFrequency& frequencyOf,
+                    std::vector<std::string>& lines, const StopPoll& stopped) {
     const int shown = std::min(found, kLines);
     int written = 0;
     for (int idx = shown - 1; idx >= 0; --idx) {
-        const float amplitude = peaks.values[idx];
+        if (Stopped(stopped)) {
+            return false;
+        }
+        const float amplitude = values[idx];
         if (!(amplitude >= 0.1)) {
             continue;
         }
-        const int bin = peaks.bins[idx];
-        if (bin >= chartPoints) {
-            continue;
-        }
-        const auto frequency = static_cast<float>(chartX[bin]);
+        const double frequency = frequencyOf(bins[idx]);
         if (!(frequency > 0)) {
             continue;
         }
@@ -165,7 +196,17 @@ std::vector<std::string> DetectPeaks(const double* magnitudes, int count, const 
                          FormatReadoutNumber(amplitude) + ")";
         ++written;
     }
-    return lines;
+    for (int k = written; k < kLines; ++k) {
+        if (Stopped(stopped)) {
+            return false;
+        }
+        lines[k] = EmptyLine(k + 1);
+    }
+    return true;
+}
+
+std::string CursorReadoutText(double x, double y) {
+    return "( " + FormatReadoutNumber(x) + ", " + FormatReadoutNumber(y) + " )";
 }
 
 std::vector<std::string> DetectPeaks(const Spectrum& spectrum) {

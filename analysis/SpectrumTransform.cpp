@@ -58,20 +58,39 @@ Spectrum SpectrumTransform::ComputeSpectrum(const double* samples, int n, int sa
     if (half == 0) {
         return result;
     }
-    const auto plan = static_cast<fftw_plan>(PlanFor(n));
-    std::vector<double> in(samples, samples + n);
-    std::vector<fftw_complex> out(static_cast<std::size_t>(n / 2 + 1));
-    fftw_execute_dft_r2c(plan, in.data(), out.data());
-
+    std::vector<double> scratch(static_cast<std::size_t>(ScratchSize(n)));
     result.magnitudes.resize(half);
+    HalfMagnitudes(samples, n, result.magnitudes.data(), scratch.data());
     result.frequencies.resize(half);
-    const double scale = 1.0 / n;
     for (int k = 0; k < half; ++k) {
-        const double re = out[k][0] * scale;
-        const double im = out[k][1] * scale;
-        result.magnitudes[k] = 2.0 * std::sqrt(re * re + im * im);
         result.frequencies[k] = BinFrequency(k, n, sampleRate);
     }
-    result.magnitudes[0] *= 0.5;
     return result;
+}
+
+bool SpectrumTransform::HalfMagnitudes(const double* samples, int n, double* magnitudes, double* scratch,
+                                       const StopPoll& stopped) {
+    const int half = n > 0 ? n / 2 : 0;
+    if (Stopped(stopped)) {
+        return false;
+    }
+    if (half == 0) {
+        return true;
+    }
+    const auto plan = static_cast<fftw_plan>(PlanFor(n));
+    // fftw_complex is two doubles, so the scratch serves as the n/2+1
+    // complex outputs. A real-input transform leaves its input untouched.
+    auto* out = reinterpret_cast<fftw_complex*>(scratch);
+    fftw_execute_dft_r2c(plan, const_cast<double*>(samples), out);
+    const double scale = 1.0 / n;
+    for (int k = 0; k < half; ++k) {
+        if (Stopped(stopped)) {
+            return false;
+        }
+        const double re = out[k][0] * scale;
+        const double im = out[k][1] * scale;
+        magnitudes[k] = 2.0 * std::sqrt(re * re + im * im);
+    }
+    magnitudes[0] *= 0.5;
+    return !Stopped(stopped);
 }

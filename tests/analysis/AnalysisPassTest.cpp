@@ -1,0 +1,105 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "AnalysisPass.h"
+#include "DemoWave.h"
+#include "PeakReadout.h"
+
+using ::testing::ElementsAre;
+
+namespace {
+
+std::vector<double> Wave(int wave, int n, int rate) {
+    std::vector<double> samples(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        samples[static_cast<std::size_t>(i)] = DemoWaveSample(wave, i, rate);
+    }
+    return samples;
+}
+
+}  // namespace
+
+TEST(AnalysisPassTest, DemoWaveTwoDrawsHalfTheBinsAndListsItsTwoSines) {
+    AnalysisPass pass;
+    ChannelAnalysis out;
+    const std::vector<double> samples = Wave(2, 128, 64);
+    ASSERT_TRUE(pass.Run(1, samples.data(), 128, 64, 1, out, {}));
+    EXPECT_EQ(out.channel, 1);
+    ASSERT_EQ(out.x.size(), 64u);
+    EXPECT_DOUBLE_EQ(out.x.back(), 31.5);
+    EXPECT_NEAR(out.y[0], 2.0, 1e-9);
+    EXPECT_NEAR(out.y[20], 0.5, 1e-9);
+    EXPECT_NEAR(out.y[40], 1.5, 1e-9);
+    EXPECT_THAT(out.lines, ElementsAre("F1: (10.00,  0.50)", "F2: (20.00,  1.50)", "F3: --", "F4: --",
+                                       "F5: --", "F6: --"));
+}
+
+// The chart's frequencies use rate / decimation, the listed ones
+// (bin * rate) / decimation over the points: 6250 / 3 S/s, bin 100 of 3072.
+TEST(AnalysisPassTest, DecimatedRateRoundsDifferentlyForChartAndList) {
+    constexpr int n = 3072;
+    std::vector<double> samples(n);
+    for (int i = 0; i < n; ++i) {
+        samples[i] = std::sin(2.0 * 3.141592653589793 * 100.0 * i / n);
+    }
+    AnalysisPass pass;
+    ChannelAnalysis out;
+    ASSERT_TRUE(pass.Run(0, samples.data(), n, 6250, 3, out, {}));
+    EXPECT_DOUBLE_EQ(out.x[100], 2083.0 * 100 / n);                                     // 67.806
+    EXPECT_EQ(out.lines[0], "F1: (" + FormatReadoutNumber(208333.0 / n) + ",  1.00)");  // 67.82
+    EXPECT_EQ(out.lines[0], "F1: (67.82,  1.00)");
+}
+
+TEST(AnalysisPassTest, ShortAndOverlongBlocks) {
+    AnalysisPass pass;
+    ChannelAnalysis out;
+    out.lines = {"old"};
+    ASSERT_TRUE(pass.Run(0, nullptr, 0, 64, 1, out, {}));
+    EXPECT_TRUE(out.x.empty());
+    EXPECT_TRUE(out.lines.empty()) << "nothing drawn: the list keeps its text";
+
+    const double two[] = {1.0, 1.0};
+    ASSERT_TRUE(pass.Run(0, two, 2, 64, 0, out, {}));  // a zero decimation must not divide
+    EXPECT_THAT(out.x, ElementsAre(0.0, 0.0));
+    EXPECT_THAT(out.y, ElementsAre(1.0, 0.0));
+    EXPECT_THAT(out.lines, ElementsAre("F1: --", "F2: --", "F3: --", "F4: --", "F5: --", "F6: --"));
+
+    const std::vector<double> longer(5000, 0.5);
+    ASSERT_TRUE(pass.Run(0, longer.data(), 5000, 6250, 1, out, {}));
+    EXPECT_EQ(out.x.size(), static_cast<std::size_t>(AnalysisPass::kMaxPoints / 2));
+}
+
+// A stop raised at any step of the pass, the transform included, leaves
+// nothing to draw or list; the instance then analyses normally again.
+TEST(AnalysisPassTest, StopAtAnyStepYieldsNothing) {
+    const std::vector<double> samples = Wave(3, 128, 64);
+    AnalysisPass pass;
+    ChannelAnalysis out;
+    int polls = 0;
+    ASSERT_TRUE(pass.Run(0, samples.data(), 128, 64, 1, out, [&] {
+        ++polls;
+        return false;
+    }));
+    const std::vector<std::string> complete = out.lines;
+    ASSERT_GT(polls, 128 + 64) << "every sample and every bin is a step";
+    for (int stopAt = 0; stopAt < polls; ++stopAt) {
+        int asked = 0;
+        EXPECT_FALSE(pass.Run(0, samples.data(), 128, 64, 1, out, [&] { return asked++ >= stopAt; }))
+            << "stop at poll " << stopAt;
+    }
+    ASSERT_TRUE(pass.Run(0, samples.data(), 128, 64, 1, out, {}));
+    EXPECT_EQ(out.lines, complete);
+    EXPECT_THAT(complete, ElementsAre("F1: (5.00,  0.50)", "F2: (10.00,  1.50)", "F3: (15.00,  2.00)",
+                                      "F4: --", "F5: --", "F6: --"));
+}
+
+TEST(AnalysisPassTest, DemoTimesAndCursorText) {
+    EXPECT_DOUBLE_EQ(DemoWaveTime(127, 64, true), 1.984375);
+    EXPECT_DOUBLE_EQ(DemoWaveTime(127, 64, false), 1984.375);
+    EXPECT_EQ(DemoWaveSample(4, 3, 64), 0.0);
+    EXPECT_EQ(CursorReadoutText(12.5, 3.27), "( 12.50, 3.27 )");
+    EXPECT_EQ(CursorReadoutText(12346.0, -3.27), "( 1.235E04, -3.27 )");
+}
