@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "CalibrationFile.h"
+#include "CalibrationLocation.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class CalibrationFileTest : public testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / ("calibration-test-" + std::to_string(getpid()) + "-" +
+                                            testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override {
+        for (const fs::directory_entry& entry : fs::recursive_directory_iterator(dir_)) {
+            if (entry.is_directory()) {
+                fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add);
+            }
+        }
+        fs::remove_all(dir_);
+    }
+
+    static void Put(const fs::path& path, const std::string& bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+    static std::string Get(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+
+    fs::path dir_;
+};
+
+const CalibrationTexts kTexts{"1", "1.10", "3", "3.50", "", "", "0.5", "0.40"};
+
+TEST_F(CalibrationFileTest, FreshFileIsWhatTheWindowsProfileFunctionsWrite) {
+    const fs::path path = dir_ / "calibration.ini";
+    ASSERT_EQ(WriteCalibrationFile(path, kTexts), "");
+    EXPECT_EQ(Get(path),
+              "[Calibration Settings(V)]\r\n"
+              "CH0 Input1=1\r\nCH0 Output1=1.10\r\nCH0 Input2=3\r\nCH0 Output2=3.50\r\n"
+              "CH1 Input1=\r\nCH1 Output1=\r\nCH1 Input2=0.5\r\nCH1 Output2=0.40\r\n");
+
+    const CalibrationLoad load = LoadCalibrationFile(path);
+    EXPECT_TRUE(load.found);
+    EXPECT_EQ(load.problem, CalibrationFileProblem::None);
+    EXPECT_EQ(load.texts, kTexts);
+    EXPECT_FLOAT_EQ(load.channel[0].gain, 2.0f / 2.4f);
+    EXPECT_FLOAT_EQ(load.channel[1].gain, 1.0f);
+    EXPECT_FLOAT_EQ(load.channel[1].offset, 0.1f);
+}
+
+TEST_F(CalibrationFileTest, OtherSectionsStayByteForByteAndTheSectionMovesToTheEnd) {
+    const fs::path path = dir_ / "calibration.ini";
+    Put(path,
+        "; notes\n[Before]\r\nA = 1\r\n\r\n[calibration settings(v)]\r\nCH0 Input1=9\r\nStray=x\r\n"
+        "[After]\r\nB=2");
+    ASSERT_EQ(WriteCalibrationFile(path, kTexts), "");
+    EXPECT_EQ(Get(path),
+              "; notes\n[Before]\r\nA = 1\r\n\r\n[After]\r\nB=2\r\n" + ReplaceCalibrationSection("", kTexts));
+    EXPECT_EQ(LoadCalibrationFile(path).texts, kTexts);
+}
+
+TEST_F(CalibrationFileTest, DamagedFilesLoadWithoutHarm) {
+    const fs::path path = dir_ / "calibration.ini";
+    // Missing keys read as empty; values that are no numbers are dropped.
+    Put(path,
+        "[Calibration Settings(V)]\nCH0 Input1 = 2\nCH0 Output1=1.2.3\nCH1 Input1=1.5\nCH1 Output1=1\n");
+    CalibrationLoad load = LoadCalibrationFile(path);
+    EXPECT_EQ(load.problem, CalibrationFileProblem::BadValues);
+    EXPECT_EQ(load.detail, "CH0 Output1=\"1.2.3\"");
+    EXPECT_EQ(load.texts[0], "2");
+    EXPECT_EQ(load.texts[1], "");
+    EXPECT_EQ(load.channel[0], (CalibrationCorrection{1.0f, 0.0f}));
+    EXPECT_EQ(load.channel[1], (CalibrationCorrection{1.0f, 0.5f}));
+
+    std::string binary;
+    for (int i = 0; i < 4096; ++i) {
+        binary += static_cast<char>(i * 37);
+    }
+    Put(path, binary);
+    load = LoadCalibrationFile(path);
+    EXPECT_EQ(load.channel[0], CalibrationCorrection{});
+    EXPECT_EQ(load.channel[1], CalibrationCorrection{});
+
+    Put(path, "[Calibration Settings(V)]\r\nCH0 Input1=5\r\nCH0 Output1=4\r\n" +
+                  std::string(kMaxCalibrationFileSize, ';'));
+    load = LoadCalibrationFile(path);
+    EXPECT_EQ(load.problem, CalibrationFileProblem::TooLarge);
+    EXPECT_FALSE(load.found);
+    EXPECT_EQ(load.channel[0], CalibrationCorrection{});
+    // Nor is such a file overwritten: its owner decides what it is.
+    EXPECT_NE(WriteCalibrationFile(path, kTexts), "");
+    EXPECT_GT(fs::file_size(path), kMaxCalibrationFileSize);
+
+    fs::remove(path);
+    fs::create_directory(path);
+    EXPECT_EQ(LoadCalibrationFile(path).problem, CalibrationFileProblem::Unreadable);
+    EXPECT_FALSE(LoadCalibrationFile(dir_ / "absent.ini").found);
+    EXPECT_EQ(LoadCalibrationFile(dir_ / "absent.ini").problem, CalibrationFileProblem::None);
+}
+
+TEST_F(CalibrationFileTest, WriteThatCannotHappenSaysWhyAndLeavesNoFile) {
+    Put(dir_ / "file", "x");
+    const std::string error = WriteCalibrationFile(dir_ / "file" / "sub" / "calibration.ini", kTexts);
+    EXPECT_NE(error, "");
+    EXPECT_FALSE(fs::exists(dir_ / "file" / "sub"));
+}
+
+TEST_F(CalibrationFileTest, ProgramFolderWhileWritableElseTheUsersFolder) {
+    const CalibrationLocations where{dir_ / "bin", dir_ / "config" / "DAQ"};
+    fs::create_directories(where.programDir);
+    EXPECT_EQ(CalibrationReadPath(where), where.programDir / "calibration.ini");
+    EXPECT_EQ(CalibrationWritePath(where), where.programDir / "calibration.ini");
+
+    // A program folder that is no folder at all cannot take the file.
+    const CalibrationLocations nowhere{dir_ / "bin" / "daq", where.userConfigDir};
+    Put(nowhere.programDir, "");
+    EXPECT_EQ(CalibrationWritePath(nowhere), where.userConfigDir / "calibration.ini");
+    EXPECT_EQ(CalibrationReadPath(nowhere), nowhere.programDir / "calibration.ini");
+}
+
+TEST_F(CalibrationFileTest, ReadOnlyProgramFolderKeepsTheCalibrationInTheUsersFolder) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "root writes into read-only folders";
+    }
+    const CalibrationLocations where{dir_ / "bin", dir_ / "config" / "DAQ"};
+    fs::create_directories(where.programDir);
+    Put(where.programDir / "calibration.ini", ReplaceCalibrationSection("", {"1", "0.50"}));
+    fs::permissions(where.programDir, fs::perms::owner_read | fs::perms::owner_exec);
+
+    // The installed file is read until the user has one of their own.
+    EXPECT_EQ(CalibrationReadPath(where), where.programDir / "calibration.ini");
+    const fs::path target = CalibrationWritePath(where);
+    ASSERT_EQ(target, where.userConfigDir / "calibration.ini");
+    ASSERT_EQ(WriteCalibrationFile(target, kTexts), "");
+    EXPECT_EQ(CalibrationReadPath(where), target);
+    EXPECT_EQ(LoadCalibrationFile(CalibrationReadPath(where)).texts, kTexts);
+    // Writing beside the program really fails there.
+    EXPECT_NE(WriteCalibrationFile(where.programDir / "calibration.ini", kTexts), "");
+}
+
+}  // namespace
