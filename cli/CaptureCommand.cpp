@@ -1,0 +1,122 @@
+#include <chrono>
+#include <memory>
+#include <string>
+
+#include "CalibrationFile.h"
+#include "CaptureRun.h"
+#include "CaptureSinks.h"
+#include "CliCommands.h"
+#include "CliExit.h"
+#include "InstrumentFinder.h"
+#include "ProgressBar.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr std::chrono::milliseconds kProgressInterval{100};
+
+// The window's calibration: calibration.ini where the window finds it, the
+// identity when there is none. A damaged file is reported and its usable
+// part applied, as the window does.
+std::array<CalibrationCorrection, 2> LoadCalibration(CliContext& context) {
+    const CalibrationLocations where =
+        context.calibration ? *context.calibration : DefaultCalibrationLocations();
+    const CalibrationLoad load = LoadCalibrationFile(CalibrationReadPath(where));
+    if (load.problem != CalibrationFileProblem::None) {
+        ReportError(context,
+                    "warning: " + load.path.string() + ": " +
+                        (load.problem == CalibrationFileProblem::BadValues ? "values ignored: " + load.detail
+                                                                           : "not used: " + load.detail));
+    }
+    return load.channel;
+}
+
+std::string FramesText(std::uint64_t frames, std::uint64_t total) {
+    return std::to_string(frames) + " of " + std::to_string(total) + " frames";
+}
+
+}  // namespace
+
+int RunCapture(const CaptureArguments& arguments, const CommandLine& device, CliContext& context) {
+    const DeviceLink link = device.Device();
+    const std::vector<FoundInstrument> found = FindInstruments(link, /*firstOnly=*/true);
+    if (found.empty()) {
+        context.err << "No device found!\n";
+        return kExitNoDevice;
+    }
+    const FoundInstrument& instrument = found.front();
+    if (!instrument.zeroAdjustProblem.empty()) {
+        ReportError(context, "warning: zero adjustment: " + instrument.zeroAdjustProblem);
+    }
+
+    CaptureRequest request;
+    request.sampleRate = arguments.rate;
+    request.frames = arguments.frames;
+    const std::array<CalibrationCorrection, 2> calibration = LoadCalibration(context);
+    for (std::size_t channel = 0; channel < 2; ++channel) {
+        request.corrections[channel] = ChannelCorrection{
+            instrument.zeroAdjust[channel], calibration[channel].gain, calibration[channel].offset};
+    }
+
+    std::string error;
+    std::unique_ptr<CsvFrameSink> csv;
+    std::unique_ptr<WavFrameSink> wav;
+    std::vector<FrameSink*> sinks;
+    if (arguments.csv) {
+        csv = CsvFrameSink::Open(*arguments.csv, context.out, arguments.rate, arguments.channelMask, &error);
+        if (csv == nullptr) {
+            ReportError(context, error);
+            return kExitFile;
+        }
+        sinks.push_back(csv.get());
+    }
+    if (arguments.wav) {
+        const int channel = (arguments.channelMask & 1) != 0 ? 0 : 1;
+        wav = WavFrameSink::Open(*arguments.wav, arguments.rate, channel, &error);
+        if (wav == nullptr) {
+            ReportError(context, error);
+            return kExitFile;
+        }
+        sinks.push_back(wav.get());
+    }
+
+    CaptureWatch watch;
+    watch.interrupted = context.interrupted;
+    Clock::time_point lastShown{};
+    if (context.progressBar) {
+        watch.progress = [&](std::uint64_t frames) {
+            const Clock::time_point now = Clock::now();
+            if (now - lastShown >= kProgressInterval || frames == arguments.frames) {
+                lastShown = now;
+                context.err << '\r' << ProgressLine(frames, arguments.frames, arguments.rate) << std::flush;
+            }
+        };
+    }
+    const CaptureOutcome outcome = CaptureFrames(request, link, instrument, sinks, watch);
+    if (context.progressBar) {
+        context.err << '\n';
+    }
+
+    switch (outcome.end) {
+        case CaptureEnd::Complete:
+            return kExitOk;
+        case CaptureEnd::Interrupted:
+            ReportError(context, "interrupted after " + FramesText(outcome.frames, arguments.frames) +
+                                     "; the files hold what was captured");
+            return kExitInterrupted;
+        case CaptureEnd::Unplugged:
+            ReportError(context, "the instrument was unplugged after " +
+                                     FramesText(outcome.frames, arguments.frames) +
+                                     "; the files hold what was captured");
+            return kExitDevice;
+        case CaptureEnd::Silent:
+            ReportError(context, "the instrument sent no samples after " +
+                                     FramesText(outcome.frames, arguments.frames) +
+                                     "; the files hold what was captured");
+            return kExitDevice;
+        case CaptureEnd::SinkFailed:
+            ReportError(context, outcome.detail);
+            return kExitFile;
+    }
+    return kExitDevice;
+}

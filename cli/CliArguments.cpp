@@ -1,0 +1,320 @@
+#include "CliArguments.h"
+
+#include <functional>
+#include <map>
+
+#include "CliValues.h"
+
+namespace {
+
+constexpr std::string_view kOverview =
+    "usage: daq-cli SUBCOMMAND [OPTIONS]\n"
+    "Headless acquisition, export and spectrum for the two-channel DAQ instrument.\n"
+    "\n"
+    "subcommands:\n"
+    "  list                      list the instruments found\n"
+    "  capture --rate R --duration S [--channels 0|1|0,1] [--csv FILE] [--wav FILE]\n"
+    "                            capture R x S frames to CSV and/or WAV\n"
+    "  spectrum FILE [--channel 0|1] [--rate R] [--points N] [--bins OUT.csv]\n"
+    "                            spectrum and peak lines of a capture file\n"
+    "  demo 1|2|3 [--csv FILE]   a demo waveform and its peak lines\n"
+    "\n"
+    "every subcommand takes:\n"
+    "  --simulate[=SPEC]         use the simulated instrument (SPEC: shape:freq_hz:ampl_v[:offset_v],\n"
+    "                            CH0 then CH1, shapes sine square triangle pulse noise dc)\n"
+    "  --sim-identity=TEXT       the simulated instrument's zero-adjust window, e.g. OSC13_20\n"
+    "  --help                    this text, or a subcommand's\n"
+    "\n"
+    "exit status: 0 success, 2 bad usage, 3 no instrument, 4 a file cannot be read or written,\n"
+    "5 the instrument failed or was unplugged, 130 capture interrupted (files kept valid).\n"
+    "See daq-cli(1).\n";
+
+constexpr std::string_view kListHelp =
+    "usage: daq-cli list [--simulate[=SPEC]] [--sim-identity=TEXT]\n"
+    "Lists every instrument found, one line each, tab separated: drive position, identity\n"
+    "string, CH0 and CH1 zero adjustment in volts. Exit 3 when there is none.\n";
+
+constexpr std::string_view kCaptureHelp =
+    "usage: daq-cli capture --rate R --duration S [--channels 0|1|0,1] [--csv FILE] [--wav FILE]\n"
+    "                       [--simulate[=SPEC]] [--sim-identity=TEXT]\n"
+    "Captures exactly R x S frames (rounded down) from the first instrument found.\n"
+    "  --rate R          64, 6250, 12500, 25000, 50000 or 100000 (or 6.25k, 12.5k, 25k, 50k, 100k)\n"
+    "  --duration S      seconds, up to nine decimals, at most a week\n"
+    "  --channels C      0, 1 or 0,1 (default 0,1)\n"
+    "  --csv FILE        time_s and one column per channel in volts; - writes to standard output\n"
+    "  --wav FILE        8-bit mono PCM at R of CH0 (of CH1 when it is the only channel)\n"
+    "At least one of --csv and --wav is needed. Zero adjustment and calibration.ini apply as in\n"
+    "the window. Ctrl-C stops the capture and keeps what was captured in valid files.\n";
+
+constexpr std::string_view kSpectrumHelp =
+    "usage: daq-cli spectrum FILE [--channel 0|1] [--rate R] [--points N] [--bins OUT.csv]\n"
+    "Prints the six peak lines of the spectrum of a capture CSV or a \"Save Data As\" text file.\n"
+    "  --channel C       0 or 1 (default: the first channel the file holds)\n"
+    "  --rate R          samples per second; needed for a file without a time column\n"
+    "  --points N        use the first N samples (default: all)\n"
+    "  --bins OUT.csv    write frequency_hz,amplitude_v of the drawn half of the spectrum\n";
+
+constexpr std::string_view kDemoHelp =
+    "usage: daq-cli demo 1|2|3 [--csv FILE]\n"
+    "Prints the peak lines of demo waveform 1, 2 or 3 (64 S/s, 128 samples).\n"
+    "  --csv FILE        write its samples as time_s,ch0_v; - writes to standard output\n";
+
+struct Option {
+    bool takesValue;
+    // Stores the value; returns an empty text or why the value is refused.
+    std::function<std::string(std::string_view)> apply;
+};
+
+std::string Refused(std::string_view option, std::string_view value, std::string_view expected) {
+    return std::string(option) + " " + QuoteForMessage(value) + ": " + std::string(expected);
+}
+
+std::optional<Subcommand> SubcommandNamed(std::string_view name) {
+    if (name == "list") {
+        return Subcommand::List;
+    }
+    if (name == "capture") {
+        return Subcommand::Capture;
+    }
+    if (name == "spectrum") {
+        return Subcommand::Spectrum;
+    }
+    if (name == "demo") {
+        return Subcommand::Demo;
+    }
+    return std::nullopt;
+}
+
+std::string_view NameOf(Subcommand command) {
+    switch (command) {
+        case Subcommand::List:
+            return "list";
+        case Subcommand::Capture:
+            return "capture";
+        case Subcommand::Spectrum:
+            return "spectrum";
+        case Subcommand::Demo:
+            return "demo";
+    }
+    return "";
+}
+
+}  // namespace
+
+std::string_view HelpText(std::optional<Subcommand> command) {
+    if (!command) {
+        return kOverview;
+    }
+    switch (*command) {
+        case Subcommand::List:
+            return kListHelp;
+        case Subcommand::Capture:
+            return kCaptureHelp;
+        case Subcommand::Spectrum:
+            return kSpectrumHelp;
+        case Subcommand::Demo:
+            return kDemoHelp;
+    }
+    return kOverview;
+}
+
+CliParse ParseCliArguments(const std::vector<std::string_view>& args) {
+    CliParse parse;
+    CliArguments result;
+    if (args.empty()) {
+        parse.error = "no subcommand given (list, capture, spectrum or demo; see daq-cli --help)";
+        return parse;
+    }
+    const std::string_view first = args.front();
+    if (first == "--help" || first == "-h" || first == "help") {
+        result.help = true;
+        if (args.size() > 1) {
+            result.command = SubcommandNamed(args[1]);
+        }
+        parse.arguments = result;
+        return parse;
+    }
+    result.command = SubcommandNamed(first);
+    if (!result.command) {
+        parse.error = "unknown subcommand " + QuoteForMessage(first) +
+                      " (list, capture, spectrum or demo; see daq-cli --help)";
+        return parse;
+    }
+    const Subcommand command = *result.command;
+
+    // Values are checked after all options are in, since the rate decides
+    // what a duration means.
+    std::optional<std::string> rateText;
+    std::optional<std::string> durationText;
+    std::map<std::string_view, Option> options;
+    auto fileOption = [](std::string_view name, std::optional<std::string>* target) {
+        return Option{true, [name, target](std::string_view value) {
+                          if (value.empty()) {
+                              return std::string(name) + " needs a file name";
+                          }
+                          *target = std::string(value);
+                          return std::string();
+                      }};
+    };
+    switch (command) {
+        case Subcommand::List:
+            break;
+        case Subcommand::Capture:
+            options["--rate"] = Option{true, [&](std::string_view v) {
+                                           rateText = std::string(v);
+                                           return std::string();
+                                       }};
+            options["--duration"] = Option{true, [&](std::string_view v) {
+                                               durationText = std::string(v);
+                                               return std::string();
+                                           }};
+            options["--channels"] = Option{true, [&](std::string_view v) {
+                                               const std::optional<std::uint8_t> mask = ParseChannelMask(v);
+                                               if (!mask) {
+                                                   return Refused("--channels", v, "expected 0, 1 or 0,1");
+                                               }
+                                               result.capture.channelMask = *mask;
+                                               return std::string();
+                                           }};
+            options["--csv"] = fileOption("--csv", &result.capture.csv);
+            options["--wav"] = fileOption("--wav", &result.capture.wav);
+            break;
+        case Subcommand::Spectrum:
+            options["--channel"] = Option{true, [&](std::string_view v) {
+                                              result.spectrum.channel = ParseChannel(v);
+                                              return result.spectrum.channel
+                                                         ? std::string()
+                                                         : Refused("--channel", v, "expected 0 or 1");
+                                          }};
+            options["--rate"] = Option{true, [&](std::string_view v) {
+                                           result.spectrum.rate = ParseSpectrumRate(v);
+                                           return result.spectrum.rate
+                                                      ? std::string()
+                                                      : Refused("--rate", v,
+                                                                "expected samples per second, a whole number "
+                                                                "from 1 (or 6.25k, 12.5k, 25k, 50k, 100k)");
+                                       }};
+            options["--points"] = Option{
+                true, [&](std::string_view v) {
+                    result.spectrum.points = ParseCount(v, 0x7fffffff);
+                    return result.spectrum.points ? std::string()
+                                                  : Refused("--points", v, "expected a whole number from 2");
+                }};
+            options["--bins"] = fileOption("--bins", &result.spectrum.bins);
+            break;
+        case Subcommand::Demo:
+            options["--csv"] = fileOption("--csv", &result.demo.csv);
+            break;
+    }
+
+    std::vector<std::string_view> positional;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            result.help = true;
+            continue;
+        }
+        if (TakeDeviceOption(arg, &result.device)) {
+            continue;
+        }
+        if (!arg.starts_with("-") || arg == "-") {
+            positional.push_back(arg);
+            continue;
+        }
+        const std::size_t equals = arg.find('=');
+        const std::string_view name = arg.substr(0, equals);
+        const auto option = options.find(name);
+        if (option == options.end()) {
+            parse.error = "unknown option " + QuoteForMessage(name) + " for " + std::string(NameOf(command)) +
+                          " (see daq-cli " + std::string(NameOf(command)) + " --help)";
+            return parse;
+        }
+        std::string_view value;
+        if (equals != std::string_view::npos) {
+            value = arg.substr(equals + 1);
+        } else if (i + 1 < args.size()) {
+            value = args[++i];
+        } else {
+            parse.error = std::string(name) + " needs a value";
+            return parse;
+        }
+        if (std::string problem = option->second.apply(value); !problem.empty()) {
+            parse.error = problem;
+            return parse;
+        }
+    }
+    if (result.help) {
+        parse.arguments = result;
+        return parse;
+    }
+
+    const std::size_t wantedPositional =
+        command == Subcommand::Spectrum || command == Subcommand::Demo ? 1 : 0;
+    if (positional.size() > wantedPositional) {
+        parse.error = "unexpected argument " + QuoteForMessage(positional[wantedPositional]) + " for " +
+                      std::string(NameOf(command)) + " (see daq-cli " + std::string(NameOf(command)) +
+                      " --help)";
+        return parse;
+    }
+    switch (command) {
+        case Subcommand::List:
+            break;
+        case Subcommand::Capture: {
+            if (!rateText) {
+                parse.error = "capture needs --rate (64, 6250, 12500, 25000, 50000 or 100000)";
+                return parse;
+            }
+            const std::optional<int> rate = ParseCaptureRate(*rateText);
+            if (!rate) {
+                parse.error =
+                    Refused("--rate", *rateText,
+                            "the instrument samples at 64, 6250 (6.25k), 12500 (12.5k), 25000 (25k), "
+                            "50000 (50k) or 100000 (100k)");
+                return parse;
+            }
+            result.capture.rate = *rate;
+            if (!durationText) {
+                parse.error = "capture needs --duration (seconds)";
+                return parse;
+            }
+            std::string why;
+            const std::optional<std::uint64_t> frames = FramesForDuration(*rate, *durationText, &why);
+            if (!frames) {
+                parse.error = Refused("--duration", *durationText, why);
+                return parse;
+            }
+            result.capture.frames = *frames;
+            if (!result.capture.csv && !result.capture.wav) {
+                parse.error = "capture needs somewhere to write: --csv FILE and/or --wav FILE";
+                return parse;
+            }
+            break;
+        }
+        case Subcommand::Spectrum:
+            if (positional.empty()) {
+                parse.error = "spectrum needs a FILE to read (see daq-cli spectrum --help)";
+                return parse;
+            }
+            result.spectrum.file = std::string(positional.front());
+            if (result.spectrum.points && *result.spectrum.points < 2) {
+                parse.error = "--points 1: a spectrum needs at least 2 samples";
+                return parse;
+            }
+            break;
+        case Subcommand::Demo: {
+            if (positional.empty()) {
+                parse.error = "demo needs a waveform: 1, 2 or 3";
+                return parse;
+            }
+            const std::string_view wave = positional.front();
+            if (wave != "1" && wave != "2" && wave != "3") {
+                parse.error = "demo waveform " + QuoteForMessage(wave) + ": expected 1, 2 or 3";
+                return parse;
+            }
+            result.demo.wave = wave[0] - '0';
+            break;
+        }
+    }
+    parse.arguments = result;
+    return parse;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "CliArguments.h"
+#include "RunCli.h"
+#include "device/CommandLine.h"
+
+// The four subcommands; each returns the exit status and reports its errors
+// as one line on context.err.
+int RunList(const CommandLine& device, CliContext& context);
+int RunCapture(const CaptureArguments& arguments, const CommandLine& device, CliContext& context);
+int RunSpectrum(const SpectrumArguments& arguments, CliContext& context);
+int RunDemo(const DemoArguments& arguments, CliContext& context);
+
+// "daq-cli: " + message, one line.
+void ReportError(CliContext& context, std::string_view message);

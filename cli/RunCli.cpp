@@ -1,0 +1,44 @@
+#include "RunCli.h"
+
+#include <string>
+
+#include "CliCommands.h"
+#include "CliExit.h"
+
+void ReportError(CliContext& context, std::string_view message) {
+    context.err << "daq-cli: " << message << '\n';
+    context.err.flush();
+}
+
+int RunCli(const std::vector<std::string_view>& args, CliContext& context) {
+    const CliParse parse = ParseCliArguments(args);
+    if (!parse.arguments) {
+        ReportError(context, parse.error);
+        return kExitUsage;
+    }
+    const CliArguments& arguments = *parse.arguments;
+    if (arguments.help) {
+        context.out << HelpText(arguments.command);
+        context.out.flush();
+        return kExitOk;
+    }
+    // The device options are checked for every subcommand, so a typing
+    // error never goes unnoticed.
+    CommandLine device;
+    std::string error;
+    if (!MakeDevice(arguments.device, &device, &error)) {
+        ReportError(context, error);
+        return kExitUsage;
+    }
+    switch (*arguments.command) {
+        case Subcommand::List:
+            return RunList(device, context);
+        case Subcommand::Capture:
+            return RunCapture(arguments.capture, device, context);
+        case Subcommand::Spectrum:
+            return RunSpectrum(arguments.spectrum, context);
+        case Subcommand::Demo:
+            return RunDemo(arguments.demo, context);
+    }
+    return kExitUsage;
+}

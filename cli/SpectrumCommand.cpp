@@ -1,0 +1,117 @@
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "CliCommands.h"
+#include "CliExit.h"
+#include "CsvNumber.h"
+#include "PeakReadout.h"
+#include "SampleFileReader.h"
+#include "SpectrumTransform.h"
+
+namespace {
+
+// The drawn half of the spectrum as frequency_hz,amplitude_v rows.
+bool WriteBins(const std::string& path, std::ostream& standardOutput, const Spectrum& spectrum) {
+    std::unique_ptr<std::ofstream> file;
+    if (path != "-") {
+        file = std::make_unique<std::ofstream>(path, std::ios::binary | std::ios::trunc);
+        if (!*file) {
+            return false;
+        }
+    }
+    std::ostream& out = file != nullptr ? *file : standardOutput;
+    std::string text = "frequency_hz,amplitude_v\n";
+    for (std::size_t k = 0; k < spectrum.magnitudes.size(); ++k) {
+        AppendCsvNumber(text, spectrum.frequencies[k]);
+        text += ',';
+        AppendCsvNumber(text, spectrum.magnitudes[k]);
+        text += '\n';
+    }
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out.flush();
+    if (file != nullptr) {
+        file->close();
+    }
+    return static_cast<bool>(out);
+}
+
+}  // namespace
+
+int RunSpectrum(const SpectrumArguments& arguments, CliContext& context) {
+    const std::string& name = arguments.file;
+    std::ifstream file;
+    std::istream* in = &context.in;
+    if (name != "-") {
+        file.open(name, std::ios::binary);
+        if (!file) {
+            ReportError(context, name + ": cannot be read");
+            return kExitFile;
+        }
+        in = &file;
+    }
+    const std::optional<std::uint64_t> maxSamples =
+        arguments.points ? std::optional<std::uint64_t>(static_cast<std::uint64_t>(*arguments.points))
+                         : std::nullopt;
+    const SampleFileRead read = ReadSampleFile(*in, maxSamples);
+    if (!read.file) {
+        ReportError(context, name + (read.line > 0 ? ":" + std::to_string(read.line) : std::string()) + ": " +
+                                 read.error);
+        return kExitFile;
+    }
+    if (in->bad()) {
+        ReportError(context, name + ": cannot be read");
+        return kExitFile;
+    }
+    const SampleFile& samples = *read.file;
+
+    int channel = 0;
+    if (arguments.channel) {
+        channel = *arguments.channel;
+        if (!samples.hasChannel[static_cast<std::size_t>(channel)]) {
+            ReportError(context, "--channel " + std::to_string(channel) + ": " + name + " holds no CH" +
+                                     std::to_string(channel) + " samples");
+            return kExitUsage;
+        }
+    } else if (!samples.hasChannel[0]) {
+        channel = 1;
+    }
+    const std::optional<int> rate = arguments.rate ? arguments.rate : samples.rate;
+    if (!rate) {
+        ReportError(context, name + " has no time column to tell its sample rate: give --rate");
+        return kExitUsage;
+    }
+    const std::vector<double>& values = samples.channels[static_cast<std::size_t>(channel)];
+    std::size_t count = values.size();
+    if (arguments.points) {
+        if (static_cast<std::uint64_t>(*arguments.points) > count) {
+            ReportError(context, "--points " + std::to_string(*arguments.points) + ": " + name +
+                                     " holds only " + std::to_string(count) + " CH" +
+                                     std::to_string(channel) + " samples");
+            return kExitUsage;
+        }
+        count = static_cast<std::size_t>(*arguments.points);
+    }
+    if (count < 2) {
+        ReportError(context, name + ": " + std::to_string(count) + " CH" + std::to_string(channel) +
+                                 " samples; a spectrum needs at least 2");
+        return kExitFile;
+    }
+    if (count > 0x7fffffff) {
+        ReportError(context, name + ": more CH" + std::to_string(channel) +
+                                 " samples than one spectrum can take; use --points");
+        return kExitUsage;
+    }
+
+    SpectrumTransform transform;
+    const Spectrum spectrum = transform.ComputeSpectrum(values.data(), static_cast<int>(count), *rate);
+    for (const std::string& line : DetectPeaks(spectrum)) {
+        context.out << line << '\n';
+    }
+    context.out.flush();
+    if (arguments.bins && !WriteBins(*arguments.bins, context.out, spectrum)) {
+        ReportError(context, *arguments.bins + ": cannot be written");
+        return kExitFile;
+    }
+    return context.out ? kExitOk : kExitFile;
+}
