@@ -71,6 +71,10 @@ std::optional<std::uint64_t> FramesForDuration(int rate, std::string_view durati
         }
         return true;
     }();
+    if (duration.starts_with("-")) {
+        *why = "a duration cannot be negative";
+        return std::nullopt;
+    }
     if (duration.empty() || !digitsOnly || (whole.empty() && fraction.empty()) ||
         (point != std::string_view::npos && fraction.empty())) {
         *why = "not a number of seconds (write it like 10 or 0.5)";

@@ -1,3 +1,5 @@
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -43,9 +45,11 @@ int RunSpectrum(const SpectrumArguments& arguments, CliContext& context) {
     std::ifstream file;
     std::istream* in = &context.in;
     if (name != "-") {
+        errno = 0;
         file.open(name, std::ios::binary);
         if (!file) {
-            ReportError(context, name + ": cannot be read");
+            ReportError(context, name + ": cannot be read" +
+                                     (errno != 0 ? std::string(": ") + std::strerror(errno) : ""));
             return kExitFile;
         }
         in = &file;
@@ -76,11 +80,6 @@ int RunSpectrum(const SpectrumArguments& arguments, CliContext& context) {
     } else if (!samples.hasChannel[0]) {
         channel = 1;
     }
-    const std::optional<int> rate = arguments.rate ? arguments.rate : samples.rate;
-    if (!rate) {
-        ReportError(context, name + " has no time column to tell its sample rate: give --rate");
-        return kExitUsage;
-    }
     const std::vector<double>& values = samples.channels[static_cast<std::size_t>(channel)];
     std::size_t count = values.size();
     if (arguments.points) {
@@ -100,6 +99,12 @@ int RunSpectrum(const SpectrumArguments& arguments, CliContext& context) {
     if (count > 0x7fffffff) {
         ReportError(context, name + ": more CH" + std::to_string(channel) +
                                  " samples than one spectrum can take; use --points");
+        return kExitUsage;
+    }
+
+    const std::optional<int> rate = arguments.rate ? arguments.rate : samples.rate;
+    if (!rate) {
+        ReportError(context, name + " has no time column to tell its sample rate: give --rate");
         return kExitUsage;
     }
 
