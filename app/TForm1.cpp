@@ -90,6 +90,7 @@ TForm1::~TForm1() {
 void TForm1::AttachWindows(TCalibration* calibration, TForm6* form6, TForm4* form4,
                            TFrequencySensorFrom* frequencySensorFrom, TForm8* form8) {
     Calibration = calibration;
+    AttachCalibration();
     Form6 = form6;
     Form4 = form4;
     FrequencySensorFrom = frequencySensorFrom;
@@ -364,7 +365,6 @@ void TForm1::saveas1Click() {}
 void TForm1::SaveData1Click() {}
 void TForm1::Screenshot1Click() {}
 void TForm1::SaveCapture1Click() {}
-void TForm1::Calibration1Click() {}
 void TForm1::DistanceSensor1Click() {}
 void TForm1::FrequencySensor1Click() {}
 void TForm1::SoundSensor1Click() {}

@@ -167,6 +167,9 @@ private:
     void SetUpCharts();
     void ConnectHandlers();
     void SetUpSimulatorKeys();
+    // Binds the calibration window to the calibration fields and its
+    // messages to ShowMessage, and loads the calibration (TForm1Calibration.cpp).
+    void AttachCalibration();
     void ReadHotplugEvents();
 
     // Acquisition settings (TForm1Settings.cpp). channel: 0 for CH0, 1 for CH1.
