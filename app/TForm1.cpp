@@ -25,6 +25,7 @@
 #include "TForm8.h"
 #include "TFrequencySensorFrom.h"
 #include "Unit1Globals.h"
+#include "testT.h"
 
 namespace {
 
@@ -84,6 +85,7 @@ TForm1::TForm1(DeviceLink device, QWidget* parent)
 
 TForm1::~TForm1() {
     // Whatever still runs must end before the state it reads goes away.
+    StopAnalysis();
     JoinReaders();
 }
 
@@ -112,6 +114,7 @@ void TForm1::FormCreate() {
 
 void TForm1::FormClose() {
     JoinReaders();
+    StopAnalysis();
     if (gSampleBuffer) {
         gSampleBuffer.reset();
         gSampleBufferAllocated = false;
@@ -357,10 +360,6 @@ void TForm1::Button10Click() {
 // so each command already has its one place.
 void TForm1::Button2Click() {}
 void TForm1::SpinEdit2Change() {}
-void TForm1::Chart1MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
-void TForm1::Chart2MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
-void TForm1::Chart3MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
-void TForm1::Chart4MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
 void TForm1::saveas1Click() {}
 void TForm1::SaveData1Click() {}
 void TForm1::Screenshot1Click() {}

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "FrontPanel.h"
 #include "ReaderThreads.h"
 #include "TForm1State.h"
+#include "SpectrumTransform.h"
 #include "TraceEngine.h"
 #include "ui_TForm1.h"
 
@@ -19,7 +21,9 @@ class DriveAccess;
 struct HotplugEvent;
 class QKeyEvent;
 class QTimer;
+struct ChannelAnalysis;
 class SeriesModel;
+class QPlainTextEdit;
 class TCalibration;
 class TForm4;
 class TForm6;
@@ -27,6 +31,7 @@ class TForm8;
 class TFrequencySensorFrom;
 class VoltSink;
 
+class testT;
 // The main window: front panel, charts, menus and the shared scope state.
 // It owns the established state (TForm1State and the Unit1 globals) and the
 // handlers named after their controls; each handler reads the widgets and
@@ -52,6 +57,8 @@ public:
 
     // The secondary windows that the menu commands show; they live as long
     // as the program, beside this window.
+    // Whether the background analysis of the charts is running.
+    bool AnalysisRunning() const;
     void AttachWindows(TCalibration* calibration, TForm6* form6, TForm4* form4,
                        TFrequencySensorFrom* frequencySensorFrom, TForm8* form8);
 
@@ -197,6 +204,21 @@ private:
     PulseSampleSink* PulseWindowFeed();
 
     // Run control (TForm1Acquisition.cpp).
+
+    // Spectrum, peak list and background analysis (TForm1Analysis.cpp).
+    // ch0: CH0 (Chart1, Memo3), otherwise CH1 (Chart3, Memo5).
+    void ComputeSpectrum(const double* samples, int n, int sampleRate, bool ch0);
+    void DetectPeaks(const double* magnitudes, int count, bool ch0);
+    void ResetPeakList(QPlainTextEdit* memo);
+    void WritePeakLines(QPlainTextEdit* memo, const std::vector<std::string>& lines);
+    // Stops and joins the analysis thread; results it has sent and not yet
+    // shown are dropped.
+    void StopAnalysis();
+    void SupplyAnalysisSnapshot(int generation, quint64 cycle);
+    void ShowAnalysis(int generation, const ChannelAnalysis& result);
+    void AnalysisEnded(int generation, bool onceDone);
+    // Cursor readout (TForm1Readout.cpp).
+    void ShowCursorReadout(TChart* chart, int x, int y);
     void StartMainthread();
     void StartRecording();
     // Stops every reader and waits for it, however long its command takes.
@@ -237,6 +259,14 @@ private:
     QPointer<TForm4> Form4;
     QPointer<TFrequencySensorFrom> FrequencySensorFrom;
     QPointer<TForm8> Form8;
+    // The spectrum of the demo waveforms, computed on this thread.
+    SpectrumTransform spectrum_;
+    // The analysis thread: at most one; each start gets a new generation,
+    // so results of a replaced or stopped thread still queued are ignored.
+    std::unique_ptr<testT> analysis_;
+    int analysisGeneration_ = 0;
+    bool analysisTriggered_ = false;  // the one-shot analysis of a capture
+
 
     // Destroyed before the state the readers read (TForm1State is a base);
     // joined explicitly at close and in the destructor all the same.

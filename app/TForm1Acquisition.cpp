@@ -90,6 +90,7 @@ void TForm1::Button1Click() {
 void TForm1::Button6Click() {
     FStopRequested = true;
     readers_.AbortAll();
+    StopAnalysis();
     Timer4->stop();
     Timer1->stop();
     Timer2->stop();
@@ -103,6 +104,10 @@ void TForm1::Button7Click() {
     }
     gTriggered = 0;
     gDemoWave = 0;
+    // An analysis ending after a stop must not draw into the cleared charts.
+    if (FStopRequested) {
+        StopAnalysis();
+    }
     for (QLabel* label : {Label3, Label4, Label5}) {
         label->setText(QStringLiteral("0"));
     }
@@ -161,6 +166,3 @@ std::shared_ptr<VoltSink> TForm1::RecordingSink() {
 
 // The low-speed plotter takes each recorded block here.
 void TForm1::PlotRecordedBlock(const QByteArray&) {}
-
-// The peak lists Memo3 and Memo5 are reset here.
-void TForm1::ResetPeakList() {}

@@ -132,13 +132,6 @@ void TForm1::PlaceTriggerLabel(int channel, double triggerX) {
     FTriggerLabel = std::move(label);
 }
 
-// testT, the analysis thread, starts here once it exists; a capture is analysed once.
-void TForm1::StartAnalysis(bool once) {
-    if (once) {
-        gAnalysisOnce = 1;
-    }
-}
-
 // The pulse window takes every free-running pair here once it estimates pulses.
 PulseSampleSink* TForm1::PulseWindowFeed() {
     return nullptr;

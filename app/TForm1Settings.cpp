@@ -177,6 +177,3 @@ void TForm1::VoltsClick(RadioGroup* group, TChart* chart, int& voltsIndex) {
             i, QString::number(choices[static_cast<std::size_t>(i)].increment, 'f', 1) + QLatin1Char('v'));
     }
 }
-
-// The demo generator draws its waveform here.
-void TForm1::GenerateDemoWave(int, int) {}

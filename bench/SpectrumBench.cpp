@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "AnalysisPass.h"
 #include "DirectSpectrum.h"
 #include "SpectrumTransform.h"
 
@@ -39,6 +40,19 @@ void BM_SpectrumDirectSums(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SpectrumDirectSums)->Unit(benchmark::kMillisecond);
+
+// A whole channel of the background analysis: spectrum points, peak scan,
+// sort and the six lines, on the pass's own work arrays.
+void BM_AnalysisPass(benchmark::State& state) {
+    const std::vector<double> block = Block();
+    AnalysisPass pass;
+    ChannelAnalysis out;
+    for (auto _ : state) {
+        pass.Run(0, block.data(), kPoints, kSampleRate, 1, out, {});
+        benchmark::DoNotOptimize(out.y.data());
+    }
+}
+BENCHMARK(BM_AnalysisPass)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -3,6 +3,8 @@
 #include "ColumnReduction.h"
 
 #include <QChart>
+#include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
 #include <QGuiApplication>
 #include <QLineSeries>
 #include <QMouseEvent>
@@ -227,6 +229,7 @@ void TChart::Push() {
             continue;
         }
         e.pushedVersion = model.Version();
+        WipeOverlay();
         const Qt::PenStyle style = model.Dotted() ? Qt::DotLine : Qt::SolidLine;
         if (e.series->pen().style() != style) {
             QPen pen = e.pen;
@@ -295,6 +298,36 @@ void TChart::GetCursorValues(int x, int y, double& xValue, double& yValue) const
     yValue = map.PositionToY(at.y());
 }
 
+void TChart::ShowOverlayText(const QString& text, QPoint topLeft, const QColor& colour, int pointSize) {
+    if (overlay_ == nullptr) {
+        overlay_ = new QGraphicsSimpleTextItem;
+        overlay_->setZValue(1e6);  // above the plot and its series
+        scene()->addItem(overlay_);
+    }
+    QFont font = overlay_->font();
+    font.setPointSize(pointSize);
+    overlay_->setFont(font);
+    overlay_->setBrush(colour);
+    overlay_->setText(text);
+    overlay_->setPos(mapToScene(topLeft));
+    overlay_->show();
+}
+
+QString TChart::OverlayText() const {
+    return overlay_ != nullptr && overlay_->isVisible() ? overlay_->text() : QString();
+}
+
+void TChart::WipeOverlay() {
+    if (overlay_ != nullptr) {
+        overlay_->hide();
+    }
+}
+
+void TChart::resizeEvent(QResizeEvent* event) {
+    WipeOverlay();
+    QChartView::resizeEvent(event);
+}
+
 void TChart::SetZoomEnabled(bool enabled) {
     zoomEnabled_ = enabled;
     if (!enabled && dragging_) {
@@ -347,6 +380,7 @@ void TChart::AnimateTo(double xMin, double xMax, double yMin, double yMax) {
 }
 
 void TChart::ZoomStep() {
+    WipeOverlay();
     ++zoomStep_;
     const double t = static_cast<double>(zoomStep_) / kZoomSteps;
     double r[4];

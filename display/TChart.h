@@ -15,6 +15,7 @@
 #include "PlotMapping.h"
 #include "SeriesModel.h"
 
+class QGraphicsSimpleTextItem;
 class QLineSeries;
 class QRubberBand;
 class QValueAxis;
@@ -70,6 +71,13 @@ public:
     int CalcYPosValue(double y) const;
     void GetCursorValues(int x, int y, double& xValue, double& yValue) const;
 
+    // Text over the plot with its top-left corner at a view pixel, on a
+    // clear background, until the chart is next redrawn: a push that
+    // changes a series, a zoom step or a resize wipes it. OverlayText() is
+    // what is shown now, empty when nothing is.
+    void ShowOverlayText(const QString& text, QPoint topLeft, const QColor& colour, int pointSize);
+    QString OverlayText() const;
+
     void SetZoomEnabled(bool enabled);
     bool ZoomEnabled() const { return zoomEnabled_; }
     void SetZoomAnimated(bool animated);
@@ -91,6 +99,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     struct Range {
@@ -123,6 +132,7 @@ private:
     void AnimateTo(double xMin, double xMax, double yMin, double yMax);
     void ZoomStep();
     void StopZoom();
+    void WipeOverlay();
     // Axis values to chart positions, with the axes as they stand.
     PlotMapping Mapping() const;
 
@@ -133,6 +143,7 @@ private:
     std::vector<Entry> series_;
     ColumnPoints columnPoints_;  // scratch of the column reduction, kept between pushes
     bool pushPending_ = false;
+    QGraphicsSimpleTextItem* overlay_ = nullptr;  // owned by the scene
 
     bool zoomEnabled_ = true;
     bool zoomAnimated_ = false;
