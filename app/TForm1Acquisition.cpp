@@ -99,15 +99,15 @@ void TForm1::Button6Click() {
 }
 
 void TForm1::Button7Click() {
+    // An analysis ending after a stop must not draw into the cleared charts.
+    if (FStopRequested) {
+        StopAnalysis();
+    }
     for (TChart* chart : {Chart1, Chart2, Chart3, Chart4}) {
         chart->Series(0).Clear();
     }
     gTriggered = 0;
     gDemoWave = 0;
-    // An analysis ending after a stop must not draw into the cleared charts.
-    if (FStopRequested) {
-        StopAnalysis();
-    }
     for (QLabel* label : {Label3, Label4, Label5}) {
         label->setText(QStringLiteral("0"));
     }

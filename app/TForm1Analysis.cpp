@@ -9,10 +9,37 @@
 #include <algorithm>
 
 #include "AnalysisPass.h"
+#include "AutoAxis.h"
 #include "PeakReadout.h"
 #include "TForm1.h"
 #include "Unit1Globals.h"
 #include "testT.h"
+
+namespace {
+
+// The frequency axis has fewer, wider labels than the amplitude axis.
+constexpr int kFrequencyIntervals = 5;
+
+// The spectrum charts scale themselves to what they show: frequency up to
+// the last bin, amplitude up to the grid line above the largest value.
+void FitSpectrumAxes(TChart* chart) {
+    const SeriesModel& series = chart->Series(0);
+    if (series.Count() == 0) {
+        return;
+    }
+    double largestX = 0.0;
+    double largestY = 0.0;
+    for (int i = 0; i < series.Count(); ++i) {
+        largestX = std::max(largestX, series.XValue(i));
+        largestY = std::max(largestY, series.YValue(i));
+    }
+    const AxisSpan x = AutoAxisFromZero(largestX, false, kFrequencyIntervals);
+    const AxisSpan y = AutoAxisFromZero(largestY, true);
+    chart->SetBottomAxis(x.minimum, x.maximum, x.increment);
+    chart->SetLeftAxis(y.minimum, y.maximum, y.increment);
+}
+
+}  // namespace
 
 void TForm1::ComputeSpectrum(const double* samples, int n, int sampleRate, bool ch0) {
     const Spectrum spectrum = spectrum_.ComputeSpectrum(samples, n, sampleRate);
@@ -23,6 +50,7 @@ void TForm1::ComputeSpectrum(const double* samples, int n, int sampleRate, bool 
     for (int k = 0; k < half; ++k) {
         series.AddXY(spectrum.frequencies[k], spectrum.magnitudes[k], SeriesModel::kWhite);
     }
+    FitSpectrumAxes(ch0 ? Chart1 : Chart3);
     DetectPeaks(spectrum.magnitudes.data(), half, ch0);
 }
 
@@ -148,6 +176,7 @@ void TForm1::ShowAnalysis(int generation, const ChannelAnalysis& result) {
     for (std::size_t k = 0; k < result.x.size(); ++k) {
         series.AddXY(result.x[k], result.y[k], SeriesModel::kWhite);
     }
+    FitSpectrumAxes(ch0 ? Chart1 : Chart3);
     if (!result.lines.empty()) {
         WritePeakLines(ch0 ? Memo3 : Memo5, result.lines);
     }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "AnalysisPass.h"
+#include "AutoAxis.h"
 #include "DemoWave.h"
 #include "PeakReadout.h"
 
@@ -102,4 +103,18 @@ TEST(AnalysisPassTest, DemoTimesAndCursorText) {
     EXPECT_EQ(DemoWaveSample(4, 3, 64), 0.0);
     EXPECT_EQ(CursorReadoutText(12.5, 3.27), "( 12.50, 3.27 )");
     EXPECT_EQ(CursorReadoutText(12346.0, -3.27), "( 1.235E04, -3.27 )");
+}
+
+TEST(AnalysisPassTest, SpectrumAxesStartAtZeroOnAOneTwoFiveGrid) {
+    const auto span = [](double largest, bool roundUp) {
+        const AxisSpan a = AutoAxisFromZero(largest, roundUp);
+        EXPECT_EQ(a.minimum, 0.0);
+        return std::pair{a.maximum, a.increment};
+    };
+    EXPECT_EQ(span(4.0, true), std::pair(4.0, 0.5));
+    EXPECT_EQ(span(1.0 + 1e-15, true), std::pair(1.0, 0.1)) << "a rounding error above a grid line";
+    EXPECT_EQ(span(2.3, true), std::pair(2.5, 0.5));
+    EXPECT_EQ(span(31.5, false), std::pair(31.5, 5.0));
+    EXPECT_EQ(AutoAxisFromZero(3125.0, false, 5).increment, 1000.0);
+    EXPECT_EQ(span(0.0, true), std::pair(1.0, 0.2)) << "nothing to scale to";
 }
