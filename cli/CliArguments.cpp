@@ -288,6 +288,10 @@ CliParse ParseCliArguments(const std::vector<std::string_view>& args) {
                 parse.error = "capture needs somewhere to write: --csv FILE and/or --wav FILE";
                 return parse;
             }
+            if (result.capture.csv && result.capture.wav && *result.capture.csv == *result.capture.wav) {
+                parse.error = "--csv and --wav name the same file " + QuoteForMessage(*result.capture.csv);
+                return parse;
+            }
             break;
         }
         case Subcommand::Spectrum:

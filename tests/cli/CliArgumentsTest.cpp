@@ -56,6 +56,7 @@ TEST(CliArgumentsTest, BadUsageIsOneLineNamingTheBadArgument) {
         {{"capture", "--rate", "64", "--duration", "1", "--csv"}, "--csv needs a value"},
         {{"capture", "--rate", "64", "--duration", "1", "--csv="}, "--csv needs a file name"},
         {{"capture", "--frobnicate"}, "\"--frobnicate\""},
+        {{"capture", "--rate", "64", "--duration", "1", "--csv", "a", "--wav=a"}, "same file"},
         {{"capture", "extra", "--rate", "64", "--duration", "1", "--csv", "x"}, "\"extra\""},
         {{"spectrum"}, "FILE"},
         {{"spectrum", "a.csv", "--channel", "2"}, "--channel \"2\""},
