@@ -361,12 +361,10 @@ void TForm1::Button10Click() {
 void TForm1::Button2Click() {}
 void TForm1::SpinEdit2Change() {}
 void TForm1::saveas1Click() {}
-void TForm1::SaveData1Click() {}
 void TForm1::Screenshot1Click() {}
 void TForm1::SaveCapture1Click() {}
 void TForm1::DistanceSensor1Click() {}
 void TForm1::FrequencySensor1Click() {}
-void TForm1::SoundSensor1Click() {}
 void TForm1::Chinese1Click() {}
 void TForm1::English1Click() {}
 

@@ -11,27 +11,30 @@
 
 #include "DeviceLink.h"
 #include "FrontPanel.h"
+#include "LowSpeedPlot.h"
 #include "ReaderThreads.h"
-#include "TForm1State.h"
 #include "SpectrumTransform.h"
+#include "TForm1State.h"
 #include "TraceEngine.h"
+#include "showChart.h"
 #include "ui_TForm1.h"
 
 class DriveAccess;
 struct HotplugEvent;
-class QKeyEvent;
-class QTimer;
 struct ChannelAnalysis;
-class SeriesModel;
+class QKeyEvent;
 class QPlainTextEdit;
+class QTimer;
+class SeriesModel;
 class TCalibration;
 class TForm4;
 class TForm6;
 class TForm8;
 class TFrequencySensorFrom;
+class readmsc;
+class testT;
 class VoltSink;
 
-class testT;
 // The main window: front panel, charts, menus and the shared scope state.
 // It owns the established state (TForm1State and the Unit1 globals) and the
 // handlers named after their controls; each handler reads the widgets and
@@ -54,11 +57,11 @@ public:
     const TForm1State& State() const { return *this; }
     // The acquisition readers of the current run and any still ending.
     const ReaderThreads& Readers() const { return readers_; }
+    // Whether the background analysis of the charts is running.
+    bool AnalysisRunning() const;
 
     // The secondary windows that the menu commands show; they live as long
     // as the program, beside this window.
-    // Whether the background analysis of the charts is running.
-    bool AnalysisRunning() const;
     void AttachWindows(TCalibration* calibration, TForm6* form6, TForm4* form4,
                        TFrequencySensorFrom* frequencySensorFrom, TForm8* form8);
 
@@ -201,9 +204,6 @@ private:
     void ApplyDisplayTick(const TraceTickResult& result);
     void PlaceTriggerLabel(int channel, double triggerX);
     void StartAnalysis(bool once);
-    PulseSampleSink* PulseWindowFeed();
-
-    // Run control (TForm1Acquisition.cpp).
 
     // Spectrum, peak list and background analysis (TForm1Analysis.cpp).
     // ch0: CH0 (Chart1, Memo3), otherwise CH1 (Chart3, Memo5).
@@ -219,12 +219,20 @@ private:
     void AnalysisEnded(int generation, bool onceDone);
     // Cursor readout (TForm1Readout.cpp).
     void ShowCursorReadout(TChart* chart, int x, int y);
+    PulseSampleSink* PulseWindowFeed();
+
+    // Run control (TForm1Acquisition.cpp).
     void StartMainthread();
     void StartRecording();
     // Stops every reader and waits for it, however long its command takes.
     void JoinReaders();
+    // The WAV recording of a sound-sensor run (TForm1Export.cpp).
     std::shared_ptr<VoltSink> RecordingSink();
-    void PlotRecordedBlock(const QByteArray& frames);
+    // Low-speed plotting (TForm1LowSpeedPlot.cpp): the plotter of a
+    // recording run takes the reader's blocks; EndPlotter stops and joins it.
+    void StartPlotter(readmsc& reader);
+    void EndPlotter();
+    void DrawPlotBatch(const PlotBatch& batch);
     void ResetPeakList();
 
     std::shared_ptr<DriveAccess> drives_;
@@ -251,14 +259,6 @@ private:
     SeriesModel* Series1 = nullptr;
     SeriesModel* FastLineSeries1 = nullptr;
 
-    // Bound to the fields and series above; made at the first display tick.
-    std::unique_ptr<TraceEngine> traceEngine_;
-
-    QPointer<TCalibration> Calibration;
-    QPointer<TForm6> Form6;
-    QPointer<TForm4> Form4;
-    QPointer<TFrequencySensorFrom> FrequencySensorFrom;
-    QPointer<TForm8> Form8;
     // The spectrum of the demo waveforms, computed on this thread.
     SpectrumTransform spectrum_;
     // The analysis thread: at most one; each start gets a new generation,
@@ -267,6 +267,18 @@ private:
     int analysisGeneration_ = 0;
     bool analysisTriggered_ = false;  // the one-shot analysis of a capture
 
+    // Bound to the fields and series above; made at the first display tick.
+    std::unique_ptr<TraceEngine> traceEngine_;
+
+    QPointer<TCalibration> Calibration;
+    QPointer<TForm6> Form6;
+    QPointer<TForm4> Form4;
+    QPointer<TFrequencySensorFrom> FrequencySensorFrom;
+    QPointer<TForm8> Form8;
+
+    // The low-speed plotter of a recording run and its drawing.
+    std::unique_ptr<showChart> plotter_;
+    std::unique_ptr<LowSpeedPlot> lowSpeedPlot_;
 
     // Destroyed before the state the readers read (TForm1State is a base);
     // joined explicitly at close and in the destructor all the same.

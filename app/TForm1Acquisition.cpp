@@ -11,6 +11,7 @@
 #include "device/ScsiCommands.h"
 #include "mainthread.h"
 #include "readmsc.h"
+#include "showChart.h"
 
 namespace {
 
@@ -34,6 +35,7 @@ void TForm1::Button1Click() {
     // The previous run's readers are gone (or left aborted in the roster)
     // before this run clears the stop flag.
     readers_.JoinAll(QDeadlineTimer(kReaderJoinMs));
+    EndPlotter();
     gDemoWave = 0;
     gTriggered = 0;
     Image4->setEnabled(false);
@@ -90,6 +92,9 @@ void TForm1::Button1Click() {
 void TForm1::Button6Click() {
     FStopRequested = true;
     readers_.AbortAll();
+    if (plotter_ != nullptr) {
+        plotter_->RequestAbort();
+    }
     StopAnalysis();
     Timer4->stop();
     Timer1->stop();
@@ -148,7 +153,7 @@ void TForm1::StartRecording() {
             }
         },
         Qt::QueuedConnection);
-    connect(reader.get(), &readmsc::BlockRead, this, &TForm1::PlotRecordedBlock, Qt::QueuedConnection);
+    StartPlotter(*reader);
     readers_.Start(std::move(reader));
 }
 
@@ -156,13 +161,5 @@ void TForm1::JoinReaders() {
     FStopRequested = true;
     readers_.AbortAll();
     readers_.JoinAll(QDeadlineTimer(QDeadlineTimer::Forever));
+    EndPlotter();
 }
-
-// The WAV recording of the sound sensor mode plugs in here; until then
-// nothing is recorded.
-std::shared_ptr<VoltSink> TForm1::RecordingSink() {
-    return nullptr;
-}
-
-// The low-speed plotter takes each recorded block here.
-void TForm1::PlotRecordedBlock(const QByteArray&) {}

@@ -50,7 +50,7 @@ struct TForm1State {
     std::atomic<float> FCalOffset1{0.0f};
     std::atomic<float> FZeroAdjust0{0.0f};
     std::atomic<float> FZeroAdjust1{0.0f};
-    int FSoundMode = 0;
+    std::atomic<int> FSoundMode{0};  // read by the recording reader for every sample
     std::atomic<int> FWavBufferSize{0};
     std::atomic<int> FWavBufferFill{0};
     std::atomic<int> FWavBytesPerSample{0};

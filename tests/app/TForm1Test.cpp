@@ -398,10 +398,15 @@ TEST_F(TForm1Test, MenusHoldTheirCommands) {
 }
 
 TEST_F(TForm1Test, CheckMarksAreLeftToTheCommands) {
-    // Until the command sets it, a click leaves the mark as it was.
+    // The command sets and clears the mark itself; Qt's own toggle is undone,
+    // so each click flips it exactly once.
     auto* sound = Find<QAction>(form, "SoundSensor1");
     sound->trigger();
+    EXPECT_TRUE(sound->isChecked());
+    EXPECT_EQ(form.State().FSoundMode.load(), 1);
+    sound->trigger();
     EXPECT_FALSE(sound->isChecked());
+    EXPECT_EQ(form.State().FSoundMode.load(), 0);
 }
 
 TEST_F(TForm1Test, ShowsTheEnglishPicturesUnderAnEnglishCaption) {

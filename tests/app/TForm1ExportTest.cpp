@@ -1,0 +1,204 @@
+// Before any Qt header: SimOptions has a member that Qt's "signals" keyword
+// macro would rewrite.
+#include "device/sim/SimDeviceDiscovery.h"
+#include "device/sim/SimDriveAccess.h"
+#include "device/sim/SimulatedInstrument.h"
+
+namespace {
+
+constexpr float kCh0Volts = 0.25f;
+constexpr float kCh1Volts = -0.5f;
+
+// Unpaced, so a run delivers its frames as fast as they are read; a steady
+// voltage on each channel.
+SimOptions SteadyChannels() {
+    SimOptions options;
+    options.signals.channels = {SimSignal{SimShape::Dc, 0.0, kCh0Volts, 0.0},
+                                SimSignal{SimShape::Dc, 0.0, kCh1Volts, 0.0}};
+    options.paced = false;
+    return options;
+}
+
+}  // namespace
+
+#include <gtest/gtest.h>
+#include <sndfile.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLocale>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <vector>
+
+#include "TChart.h"
+#include "TForm1.h"
+#include "Unit1Globals.h"
+#include "WavSample.h"
+
+namespace {
+
+class TForm1ExportTest : public ::testing::Test {
+protected:
+    std::shared_ptr<SimulatedInstrument> sim = std::make_shared<SimulatedInstrument>(SteadyChannels());
+    TForm1 form{DeviceLink{.drives = std::make_shared<SimDriveAccess>(sim),
+                           .discovery = std::make_shared<SimDeviceDiscovery>(sim),
+                           .hotplug = nullptr,
+                           .simulator = sim}};
+    QSignalSpy messages{&form, &TForm1::MessageShown};
+    QTemporaryDir dir;
+    QString previousDir = QDir::currentPath();
+
+    void SetUp() override {
+        // The file dialog keeps its last folder in the user's settings; the
+        // test mode keeps tests out of them.
+        QStandardPaths::setTestModeEnabled(true);
+        ASSERT_TRUE(dir.isValid());
+        // "out.wav" goes to the current directory.
+        QDir::setCurrent(dir.path());
+        form.FormCreate();
+        ASSERT_TRUE(gDeviceFound);
+    }
+    void TearDown() override {
+        form.FormClose();
+        QDir::setCurrent(previousDir);
+        QLocale::setDefault(QLocale::c());
+        QStandardPaths::setTestModeEnabled(false);
+    }
+
+    TChart* Chart(const char* name) { return form.findChild<TChart*>(QString::fromLatin1(name)); }
+
+    // Runs Save Data As, answering its dialog with fileName.
+    void SaveDataAs(const QString& fileName) {
+        QTimer::singleShot(0, &form, [this, fileName] {
+            auto* dialog = form.findChild<QFileDialog*>(QStringLiteral("SaveDialog1"));
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Save as"));
+            EXPECT_EQ(dialog->defaultSuffix(), QStringLiteral("txt"));
+            dialog->selectFile(fileName);
+            static_cast<QDialog*>(dialog)->accept();  // QFileDialog's, through the public slot
+        });
+        form.SaveData1Click();
+    }
+
+    QByteArray Contents(const QString& fileName) {
+        QFile file(fileName);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable");
+    }
+
+    // A sound-sensor run at 6250 S/s until a screen has been drawn.
+    void RecordOneScreen(std::uint8_t channelMask) {
+        form.findChild<QAction*>(QStringLiteral("SoundSensor1"))->trigger();
+        auto* rates = form.findChild<QComboBox*>(QStringLiteral("ComboBox3"));
+        rates->setCurrentIndex(1);
+        form.ComboBox3Change();
+        gChannelMask = channelMask;
+        form.Button1Click();
+        SeriesModel& trace = Chart(channelMask == 2 ? "Chart4" : "Chart2")->Series(0);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return trace.PairCount() >= 3072; }, 20000));
+        form.Button6Click();
+        form.FormClose();
+    }
+
+    struct Recording {
+        SF_INFO info{};
+        std::vector<std::uint8_t> samples;
+    };
+    Recording ReadRecording() {
+        Recording r;
+        SNDFILE* file = sf_open("out.wav", SFM_READ, &r.info);
+        EXPECT_NE(file, nullptr) << sf_strerror(nullptr);
+        if (file != nullptr) {
+            r.samples.resize(static_cast<std::size_t>(r.info.frames));
+            sf_read_raw(file, r.samples.data(), r.info.frames);
+            sf_close(file);
+        }
+        return r;
+    }
+};
+
+TEST_F(TForm1ExportTest, SaveDataWritesThePlottedValuesAndReplacesTheFile) {
+    const QString fileName = dir.filePath(QStringLiteral("data"));
+    SaveDataAs(fileName);
+    const QString saved = fileName + QStringLiteral(".txt");
+    EXPECT_EQ(Contents(saved), QByteArray("CH0 Data:\r\nCH1 Data:\r\n"));
+
+    SeriesModel& ch0 = Chart("Chart2")->Series(0);
+    for (double y : {0.5, -1.0, 2.25}) {
+        ch0.AddXY(ch0.Count(), y);
+    }
+    Chart("Chart4")->Series(0).AddXY(0, static_cast<double>(14.33f));
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    SaveDataAs(saved);
+    EXPECT_EQ(Contents(saved),
+              QByteArray("CH0 Data:\r\n0,5\r\n-1\r\n2,25\r\nCH1 Data:\r\n14,3299999237061\r\n"));
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(TForm1ExportTest, SaveDataToAnUnwritablePlaceSaysSo) {
+    // A folder that is a plain file stops everybody, root included.
+    QFile plain(dir.filePath(QStringLiteral("plain")));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    SaveDataAs(dir.filePath(QStringLiteral("plain/data.txt")));
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0][0].toString().startsWith(QStringLiteral("Cannot write the data file")))
+        << messages[0][0].toString().toStdString();
+}
+
+TEST_F(TForm1ExportTest, SoundRunRecordsCh0AndDrawsTheSameData) {
+    RecordOneScreen(3);
+    const Recording r = ReadRecording();
+    EXPECT_EQ(r.info.samplerate, 6250);
+    EXPECT_EQ(r.info.channels, 1);
+    ASSERT_GE(r.samples.size(), 3072u);
+    const int expected = VoltsToWavSample(kCh0Volts);
+    for (std::uint8_t s : r.samples) {
+        ASSERT_NEAR(s, expected, 1);
+    }
+    EXPECT_NEAR(Chart("Chart2")->Series(0).YValue(0), kCh0Volts, 0.01);
+    EXPECT_NEAR(Chart("Chart4")->Series(0).YValue(0), kCh1Volts, 0.01);
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(TForm1ExportTest, Ch1AloneIsRecordedFromCh1) {
+    RecordOneScreen(2);
+    const Recording r = ReadRecording();
+    ASSERT_GE(r.samples.size(), 3072u);
+    const int expected = VoltsToWavSample(kCh1Volts);
+    for (std::uint8_t s : r.samples) {
+        ASSERT_NEAR(s, expected, 1);
+    }
+}
+
+TEST_F(TForm1ExportTest, UnwritableRecordingIsReportedOnceAndTheRunGoesOn) {
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("out.wav/taken")));
+    RecordOneScreen(1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.isEmpty(); }, 20000));
+    QTest::qWait(50);
+    EXPECT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0][0].toString(), QStringLiteral("wav file open error"));
+}
+
+TEST_F(TForm1ExportTest, SoundModeSwitchedOffDuringARunClosesTheRecording) {
+    form.findChild<QAction*>(QStringLiteral("SoundSensor1"))->trigger();
+    form.Button1Click();
+    SeriesModel& trace = Chart("Chart2")->Series(0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return trace.PairCount() >= 8; }, 20000));
+    form.findChild<QAction*>(QStringLiteral("SoundSensor1"))->trigger();
+    EXPECT_EQ(form.State().FSoundMode.load(), 0);
+    form.Button6Click();
+    form.FormClose();
+    const Recording r = ReadRecording();
+    EXPECT_EQ(r.info.samplerate, 64);
+    EXPECT_GE(r.samples.size(), 1u) << "what was recorded before is kept";
+}
+
+}  // namespace
