@@ -2,6 +2,7 @@
 // macro would rewrite.
 #include "device/sim/SimDeviceDiscovery.h"
 #include "device/sim/SimDriveAccess.h"
+#include "device/sim/SimHotplugMonitor.h"
 #include "device/sim/SimulatedInstrument.h"
 
 namespace {
@@ -36,6 +37,7 @@ SimOptions SteadyChannels() {
 #include <QTest>
 #include <QTimer>
 
+#include <filesystem>
 #include <vector>
 
 #include "TChart.h"
@@ -50,7 +52,7 @@ protected:
     std::shared_ptr<SimulatedInstrument> sim = std::make_shared<SimulatedInstrument>(SteadyChannels());
     TForm1 form{DeviceLink{.drives = std::make_shared<SimDriveAccess>(sim),
                            .discovery = std::make_shared<SimDeviceDiscovery>(sim),
-                           .hotplug = nullptr,
+                           .hotplug = SimHotplugMonitor::Create(sim),
                            .simulator = sim}};
     QSignalSpy messages{&form, &TForm1::MessageShown};
     QTemporaryDir dir;
@@ -105,6 +107,17 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([&] { return trace.PairCount() >= 3072; }, 20000));
         form.Button6Click();
         form.FormClose();
+    }
+
+    // Whether this process holds out.wav open.
+    static bool OutWavOpen() {
+        for (const auto& fd : std::filesystem::directory_iterator("/proc/self/fd")) {
+            std::error_code error;
+            if (std::filesystem::read_symlink(fd.path(), error).filename() == "out.wav") {
+                return true;
+            }
+        }
+        return false;
     }
 
     struct Recording {
@@ -199,6 +212,21 @@ TEST_F(TForm1ExportTest, SoundModeSwitchedOffDuringARunClosesTheRecording) {
     const Recording r = ReadRecording();
     EXPECT_EQ(r.info.samplerate, 64);
     EXPECT_GE(r.samples.size(), 1u) << "what was recorded before is kept";
+}
+
+TEST_F(TForm1ExportTest, UnpluggingEndsTheRecordingWithItsSizesRight) {
+    form.findChild<QAction*>(QStringLiteral("SoundSensor1"))->trigger();
+    form.findChild<QComboBox*>(QStringLiteral("ComboBox3"))->setCurrentIndex(1);
+    form.ComboBox3Change();
+    form.Button1Click();
+    // Open once the first block is written.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return OutWavOpen(); }, 20000));
+    sim->Unplug();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.State().FStopRequested.load() && !OutWavOpen(); }, 20000));
+    const Recording r = ReadRecording();
+    // RIFF pads an odd data chunk with one byte.
+    EXPECT_EQ(std::filesystem::file_size("out.wav"), r.samples.size() + 44 + r.samples.size() % 2);
+    EXPECT_GT(r.samples.size(), 50000u);
 }
 
 }  // namespace
