@@ -80,18 +80,4 @@ TEST(showChartTest, EachBlockHandedOverBecomesOneBatchInOrder) {
     }
 }
 
-TEST(showChartTest, AbortWakesAWaitingThread) {
-    std::atomic<bool> stop{false};
-    std::atomic<int> frames{1};
-    std::atomic<std::uint8_t> mask{1};
-    showChart plotter(stop, frames, mask, Correction);
-    int batches = 0;
-    QObject::connect(&plotter, &showChart::BatchReady, [&](auto) { ++batches; });
-    plotter.start();
-    plotter.RequestAbort();
-    ASSERT_TRUE(plotter.wait(QDeadlineTimer(20000)));
-    plotter.HandOver(Frames(1, 0));
-    EXPECT_EQ(batches, 0);
-}
-
 }  // namespace
