@@ -1,5 +1,7 @@
 #include "LowSpeedPlot.h"
 
+#include <algorithm>
+
 #include "SeriesModel.h"
 #include "TraceEngine.h"
 
@@ -25,7 +27,9 @@ bool LowSpeedPlot::Draw(const PlotBatch& batch) {
         }
         const int timeBase = ch.FTimeBaseIndex.load();
         const double lastX = TraceEngine::TimeOf(length - 1, timeBase, rate);
-        int pos = ch.FWritePos.load();
+        // A trace cleared under the plot (Clear, a channel button) fills
+        // again from its first point instead of rolling on missing points.
+        int pos = std::min(ch.FWritePos.load(), ch.trace.Count());
         for (float v : batch.volts[c]) {
             if (pos < length) {
                 ch.trace.AddXY(TraceEngine::TimeOf(pos, timeBase, rate), v);

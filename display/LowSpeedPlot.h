@@ -16,7 +16,8 @@ class SeriesModel;
 // rolls: the first Y value goes, the point at index L - 1 goes and the new
 // reading is added at X(L - 1). Either way P then grows by one, so a full
 // screen keeps P at L + 1. A channel switched off has its position reset
-// (its trace is left as it is) and starts again from X(0) when it is back.
+// (its trace is left as it is) and starts again from X(0) when it is back;
+// a trace emptied by someone else fills again from X(0) as well.
 //
 // X(p) is the time axis of the channel's time base. The write positions are
 // the window's own fields; the record lengths, time bases and sample rate

@@ -91,6 +91,11 @@ TEST_F(LowSpeedPlotTest, ChannelOffResetsItsPositionAndComesBackFromTheStart) {
     plot.Draw(Batch({0.5f}, {9}, true));
     EXPECT_EQ(trace1.XValue(trace1.Count() - 1), 0.0);
     EXPECT_EQ(writePos1.load(), 1);
+    plot.Draw(Batch({0.5f}, {1, 2, 3}, true));
+    trace1.Clear();  // as Clear does, without touching the position
+    plot.Draw(Batch({0.5f}, {4}, true));
+    EXPECT_EQ(Xs(trace1), (std::vector<double>{0.0}));
+    EXPECT_EQ(Ys(trace1), (std::vector<double>{4}));
 }
 
 }  // namespace
