@@ -77,11 +77,9 @@ void TForm1::ResetPeakList(QPlainTextEdit* memo) {
     for (const QString& line : memo->toPlainText().split(QLatin1Char('\n'))) {
         lines.push_back(line.toStdString());
     }
-    const std::size_t before = lines.size();
+    // A list too short to be the readout is left as it is.
     ::ResetPeakList(lines);
-    if (lines.size() >= before) {
-        WritePeakLines(memo, lines);
-    }
+    WritePeakLines(memo, lines);
 }
 
 void TForm1::WritePeakLines(QPlainTextEdit* memo, const std::vector<std::string>& lines) {

@@ -23,21 +23,6 @@ std::vector<double> Wave(int wave, int n, int rate) {
 
 }  // namespace
 
-TEST(AnalysisPassTest, DemoWaveTwoDrawsHalfTheBinsAndListsItsTwoSines) {
-    AnalysisPass pass;
-    ChannelAnalysis out;
-    const std::vector<double> samples = Wave(2, 128, 64);
-    ASSERT_TRUE(pass.Run(1, samples.data(), 128, 64, 1, out, {}));
-    EXPECT_EQ(out.channel, 1);
-    ASSERT_EQ(out.x.size(), 64u);
-    EXPECT_DOUBLE_EQ(out.x.back(), 31.5);
-    EXPECT_NEAR(out.y[0], 2.0, 1e-9);
-    EXPECT_NEAR(out.y[20], 0.5, 1e-9);
-    EXPECT_NEAR(out.y[40], 1.5, 1e-9);
-    EXPECT_THAT(out.lines, ElementsAre("F1: (10.00,  0.50)", "F2: (20.00,  1.50)", "F3: --", "F4: --",
-                                       "F5: --", "F6: --"));
-}
-
 // The chart's frequencies use rate / decimation, the listed ones
 // (bin * rate) / decimation over the points: 6250 / 3 S/s, bin 100 of 3072.
 TEST(AnalysisPassTest, DecimatedRateRoundsDifferentlyForChartAndList) {

@@ -13,8 +13,10 @@
 
 namespace {
 
-// Plays the window: answers every snapshot request with both channels'
-// demo waves and keeps what comes back.
+constexpr int kWaitMs = 20000;
+
+// Plays the window for a thread: answers its snapshot requests (when
+// answering) with demo waves 1 and 2 on CH0 and CH1, and keeps its results.
 struct Window {
     std::atomic<bool> stop{false};
     std::vector<std::shared_ptr<const ChannelAnalysis>> results;
@@ -22,38 +24,26 @@ struct Window {
     int ended = 0;
     bool onceDone = false;
 
-    void Attach(testT& thread, bool answer) {
-        QObject::connect(
-            &thread, &testT::SnapshotWanted, &thread,
-            [this, &thread, answer](quint64 cycle) {
-                ++requests;
-                if (!answer) {
-                    return;
-                }
-                AnalysisSnapshot snapshot{.channelMask = 3, .sampleRate = 64, .decimation = 1, .samples = {}};
-                for (int channel = 0; channel < 2; ++channel) {
-                    for (int i = 0; i < 128; ++i) {
-                        snapshot.samples[channel].push_back(DemoWaveSample(channel + 1, i, 64));
-                    }
-                }
+    void Attach(testT& thread, bool answering) {
+        QObject::connect(&thread, &testT::SnapshotWanted, &thread, [this, &thread, answering](quint64 cycle) {
+            ++requests;
+            AnalysisSnapshot snapshot{.channelMask = 3, .sampleRate = 64, .decimation = 1, .samples = {}};
+            for (int i = 0; i < 128; ++i) {
+                snapshot.samples[0].push_back(DemoWaveSample(1, i, 64));
+                snapshot.samples[1].push_back(DemoWaveSample(2, i, 64));
+            }
+            if (answering) {
                 thread.Supply(cycle, std::move(snapshot));
-            },
-            Qt::QueuedConnection);
-        QObject::connect(
-            &thread, &testT::ChannelAnalysed, &thread,
-            [this](const std::shared_ptr<const ChannelAnalysis>& result) { results.push_back(result); },
-            Qt::QueuedConnection);
-        QObject::connect(
-            &thread, &testT::Ended, &thread,
-            [this](bool done) {
-                ++ended;
-                onceDone = done;
-            },
-            Qt::QueuedConnection);
+            }
+        });
+        QObject::connect(&thread, &testT::ChannelAnalysed, &thread,
+                         [this](const std::shared_ptr<const ChannelAnalysis>& r) { results.push_back(r); });
+        QObject::connect(&thread, &testT::Ended, &thread, [this](bool done) {
+            ++ended;
+            onceDone = done;
+        });
     }
 };
-
-constexpr int kWaitMs = 20000;
 
 }  // namespace
 
@@ -63,9 +53,7 @@ TEST(testTTest, OneShotAnalysesEachEnabledChannelOnceThenRaisesTheStopFlag) {
     window.Attach(thread, true);
     thread.start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.ended == 1; }, kWaitMs));
-    EXPECT_TRUE(thread.wait(QDeadlineTimer(kWaitMs)));
-    EXPECT_TRUE(window.stop);
-    EXPECT_TRUE(window.onceDone);
+    EXPECT_TRUE(window.stop && window.onceDone);
     EXPECT_EQ(window.requests, 1);
     ASSERT_EQ(window.results.size(), 2u);
     EXPECT_EQ(window.results[0]->channel, 0);
@@ -74,40 +62,34 @@ TEST(testTTest, OneShotAnalysesEachEnabledChannelOnceThenRaisesTheStopFlag) {
     EXPECT_EQ(window.results[1]->lines[1], "F2: (20.00,  1.50)");
 }
 
-// A free-running analysis asleep between cycles (here a cycle of an hour)
-// ends as soon as it is aborted, and leaves the run's flag alone.
-TEST(testTTest, AbortWakesASleepingCycle) {
-    Window window;
-    testT thread(window.stop, false, std::chrono::hours(1));
-    window.Attach(thread, true);
-    thread.start();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window.results.size() == 2; }, kWaitMs));
-    thread.Abort();
-    EXPECT_TRUE(thread.wait(QDeadlineTimer(kWaitMs)));
-    EXPECT_FALSE(window.stop);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(window.ended, 1);
-    EXPECT_FALSE(window.onceDone);
-}
-
-// The window may join the thread while the thread waits for the window's
-// snapshot: no deadlock, no result. The run's flag ends the wait as well.
-TEST(testTTest, JoinWhileWaitingForTheWindowReturns) {
-    for (const bool byFlag : {false, true}) {
+// Joining never waits on the window: not while the thread sleeps between
+// cycles (here a cycle of an hour), nor while it waits for a snapshot the
+// window does not send; the run's flag ends such a wait as well. Only the
+// one-shot cycle raises the run's flag.
+TEST(testTTest, AbortOrTheRunsFlagEndsEveryWaitAtOnce) {
+    struct Case {
+        bool answering;
+        bool byFlag;
+    };
+    for (const Case c : {Case{true, false}, Case{false, false}, Case{false, true}}) {
         Window window;
-        testT thread(window.stop, false);
-        window.Attach(thread, false);
+        testT thread(window.stop, false, std::chrono::hours(1));
+        window.Attach(thread, c.answering);
         thread.start();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return window.requests == 1; }, kWaitMs));
-        if (byFlag) {
+        const std::size_t expected = c.answering ? 2 : 0;
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window.requests == 1 && window.results.size() == expected; },
+                                    kWaitMs));
+        if (c.byFlag) {
             window.stop = true;
         } else {
             thread.Abort();
         }
         EXPECT_TRUE(thread.wait(QDeadlineTimer(kWaitMs)));
         QCoreApplication::processEvents();
-        EXPECT_TRUE(window.results.empty());
+        EXPECT_EQ(window.stop, c.byFlag);
+        EXPECT_EQ(window.results.size(), expected);
         EXPECT_EQ(window.ended, 1);
+        EXPECT_FALSE(window.onceDone);
     }
 }
 

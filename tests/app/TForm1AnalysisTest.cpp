@@ -36,7 +36,9 @@ constexpr int kWaitMs = 20000;
 
 class TForm1AnalysisTest : public ::testing::Test {
 protected:
-    TForm1 form{DeviceLink{}};
+    explicit TForm1AnalysisTest(DeviceLink link = {}) : form(std::move(link)) {}
+
+    TForm1 form;
 
     template <typename T>
     T* Find(const char* name) {
@@ -46,52 +48,42 @@ protected:
     QStringList Lines(const char* memo) {
         return Find<QPlainTextEdit>(memo)->toPlainText().split(QLatin1Char('\n'));
     }
-    static QStringList Expected(std::initializer_list<const char*> listed) {
-        QStringList lines;
-        for (const char* line : listed) {
-            lines.push_back(QString::fromLatin1(line));
-        }
-        for (qsizetype i = lines.size(); i < 6; ++i) {
-            lines.push_back(QStringLiteral("F%1: --").arg(i + 1));
+    static QStringList Expected(QStringList lines) {
+        while (lines.size() < 6) {
+            lines.push_back(QStringLiteral("F%1: --").arg(lines.size() + 1));
         }
         return lines;
     }
+    bool Listed() { return Lines("Memo3")[0].startsWith(QStringLiteral("F1: (")); }
 };
 
-TEST_F(TForm1AnalysisTest, DemosDrawTheirWaveSpectrumAndPeaksOnChannelZeroOnly) {
-    struct Demo {
-        void (TForm1::*click)();
-        QStringList lines;
-    };
-    const Demo demos[] = {
+// Each demo: its wave on CH0, the drawn half of its spectrum and its peaks;
+// nothing on CH1. A CH0 time base in seconds or milliseconds redraws it in
+// that unit.
+TEST_F(TForm1AnalysisTest, DemosDrawTheirWaveSpectrumAndPeaksInTheTimeBasesUnit) {
+    const std::pair<void (TForm1::*)(), QStringList> demos[] = {
         {&TForm1::Image9Click, Expected({"F1: (7.00,  0.50)"})},
         {&TForm1::Image11Click, Expected({"F1: (10.00,  0.50)", "F2: (20.00,  1.50)"})},
         {&TForm1::Image12Click, Expected({"F1: (5.00,  0.50)", "F2: (10.00,  1.50)", "F3: (15.00,  2.00)"})},
     };
-    for (const Demo& demo : demos) {
-        (form.*demo.click)();
-        EXPECT_EQ(Lines("Memo3"), demo.lines);
-        EXPECT_EQ(Series("Chart2").Count(), 128);
-        ASSERT_EQ(Series("Chart1").Count(), 64);
-        EXPECT_EQ(Series("Chart1").XValue(0), 0.0);
-        EXPECT_EQ(Series("Chart1").XValue(63), 31.5);
-        EXPECT_EQ(Series("Chart3").Count() + Series("Chart4").Count(), 0);
+    for (const auto& [click, lines] : demos) {
+        (form.*click)();
+        for (const auto& [timeBase, last] :
+             {std::pair{-1, 1.984375}, std::pair{3, 1.984375}, std::pair{1, 1984.375}}) {
+            if (timeBase >= 0) {
+                Find<RadioGroup>("RadioGroup1")->SetItemIndex(timeBase);
+                form.RadioGroup1Click();
+            }
+            EXPECT_EQ(Lines("Memo3"), lines);
+            ASSERT_EQ(Series("Chart2").Count(), 128);
+            EXPECT_EQ(Series("Chart2").XValue(0), 0.0);
+            EXPECT_DOUBLE_EQ(Series("Chart2").XValue(127), last);
+            ASSERT_EQ(Series("Chart1").Count(), 64);
+            EXPECT_EQ(Series("Chart1").XValue(63), 31.5);
+            EXPECT_EQ(Series("Chart3").Count() + Series("Chart4").Count(), 0);
+        }
         EXPECT_TRUE(form.State().FStopRequested);
         EXPECT_TRUE(Find<QLabel>("Panel6")->isHidden());
-    }
-}
-
-TEST_F(TForm1AnalysisTest, DemoFollowsTheChannelZeroTimeBaseUnit) {
-    form.Image11Click();
-    auto* timeBase = Find<RadioGroup>("RadioGroup1");
-    for (const auto& [index, last] : {std::pair{3, 1.984375}, std::pair{1, 1984.375}}) {
-        timeBase->SetItemIndex(index);
-        form.RadioGroup1Click();
-        const SeriesModel& trace = Series("Chart2");
-        ASSERT_EQ(trace.Count(), 128);
-        EXPECT_EQ(trace.XValue(0), 0.0);
-        EXPECT_DOUBLE_EQ(trace.XValue(127), last);
-        EXPECT_EQ(Lines("Memo3")[1], QStringLiteral("F2: (20.00,  1.50)"));
     }
 }
 
@@ -119,29 +111,24 @@ TEST_F(TForm1AnalysisTest, CursorReadoutShowsTheValuesUnderThePointerUntilTheNex
 
 // The analysis thread on the simulated instrument: a 10 Hz sine of 2 V on
 // CH0 at 6250 samples/s, CH1 shown as well.
-class TForm1LiveAnalysisTest : public ::testing::Test {
+class TForm1LiveAnalysisTest : public TForm1AnalysisTest {
 protected:
-    std::shared_ptr<SimulatedInstrument> sim = std::make_shared<SimulatedInstrument>(SineOnCh0Options());
-    TForm1 form{DeviceLink{.drives = std::make_shared<SimDriveAccess>(sim),
-                           .discovery = std::make_shared<SimDeviceDiscovery>(sim),
-                           .hotplug = nullptr,
-                           .simulator = sim}};
+    static DeviceLink Link(const std::shared_ptr<SimulatedInstrument>& sim) {
+        return {.drives = std::make_shared<SimDriveAccess>(sim),
+                .discovery = std::make_shared<SimDeviceDiscovery>(sim),
+                .hotplug = nullptr,
+                .simulator = sim};
+    }
+    TForm1LiveAnalysisTest()
+        : TForm1AnalysisTest(Link(std::make_shared<SimulatedInstrument>(SineOnCh0Options()))) {}
 
     void SetUp() override {
         form.FormCreate();
         ASSERT_TRUE(gDeviceFound);
-        form.findChild<QComboBox*>(QStringLiteral("ComboBox3"))->setCurrentIndex(1);
+        Find<QComboBox>("ComboBox3")->setCurrentIndex(1);
         form.ComboBox3Change();
         form.Image15Click();
         ASSERT_EQ(gChannelMask.load(), 3);
-    }
-    SeriesModel& Series(const char* chart) {
-        return form.findChild<TChart*>(QString::fromLatin1(chart))->Series(0);
-    }
-    bool Listed() {
-        return form.findChild<QPlainTextEdit*>(QStringLiteral("Memo3"))
-            ->toPlainText()
-            .startsWith(QStringLiteral("F1: ("));
     }
 };
 
