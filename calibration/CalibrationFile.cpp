@@ -154,6 +154,13 @@ std::string ReplaceCalibrationSection(std::string_view file, const CalibrationTe
     out.reserve(file.size() + 256);
     bool inSection = false;
     std::size_t pos = 0;
+    // A UTF-8 signature stays where it is, in front of the first line.
+    constexpr std::string_view kSignature = "\xEF\xBB\xBF";
+    if (file.substr(0, kSignature.size()) == kSignature) {
+        out.append(kSignature);
+        pos = kSignature.size();
+    }
+    const std::size_t start = pos;
     while (pos < file.size()) {
         const std::size_t newline = file.find('\n', pos);
         const std::size_t end = newline == std::string_view::npos ? file.size() : newline + 1;
@@ -168,7 +175,7 @@ std::string ReplaceCalibrationSection(std::string_view file, const CalibrationTe
         }
         pos = end;
     }
-    if (!out.empty() && out.back() != '\n') {
+    if (out.size() > start && out.back() != '\n') {
         out += kLineEnd;
     }
     out += '[';

@@ -4,6 +4,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 
 #include "CalibrationPoints.h"
 
@@ -67,12 +68,11 @@ TEST(OutputText, IsTheUncorrectedReadingWithTwoDecimalsInAnyLocale) {
 }
 
 TEST(ParseCalibrationNumber, TakesDecimalsAndRefusesTheRest) {
-    EXPECT_EQ(ParseCalibrationNumber("1.25"), 1.25);
-    EXPECT_EQ(ParseCalibrationNumber(" -0.5 "), -0.5);
-    EXPECT_EQ(ParseCalibrationNumber("+2"), 2.0);
-    EXPECT_EQ(ParseCalibrationNumber(".5"), 0.5);
-    EXPECT_EQ(ParseCalibrationNumber("3."), 3.0);
-    EXPECT_EQ(ParseCalibrationNumber("1e-3"), 1e-3);
+    const std::pair<const char*, double> good[] = {{"1.25", 1.25}, {" -0.5 ", -0.5}, {"+2", 2.0},
+                                                   {".5", 0.5},    {"3.", 3.0},      {"1e-3", 1e-3}};
+    for (const auto& [text, value] : good) {
+        EXPECT_EQ(ParseCalibrationNumber(text), value) << text;
+    }
     for (const char* bad :
          {"", "-", ".", "1.2.3", "--1", "1,5", "1e", "abc", "inf", "nan", "1e39", "0x10", "1 2"}) {
         EXPECT_EQ(ParseCalibrationNumber(bad), std::nullopt) << bad;
