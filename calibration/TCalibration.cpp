@@ -150,8 +150,8 @@ void TCalibration::SetClick() {
     const std::filesystem::path path = CalibrationWritePath(where_);
     if (const std::string error = WriteCalibrationFile(path, stored_); !error.empty()) {
         // The new correction is in force; the boxes stay for another try.
-        emit Failed(tr("The calibration could not be saved to \"%1\": %2. It applies until the program "
-                       "ends.")
+        emit Failed(tr("The calibration could not be saved to \"%1\": %2. It is in use until the "
+                       "calibration is loaded again (Help > Calibration, or the next start).")
                         .arg(Native(path), QString::fromStdString(error)));
         return;
     }
