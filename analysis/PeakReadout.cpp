@@ -26,26 +26,17 @@ std::string EmptyLine(int number) {
     return "F" + std::to_string(number) + ": --";
 }
 
-// Scientific form: mantissa without trailing zeros, "E", the exponent with a
-// sign only when negative and at least kExponentDigits digits.
+// Scientific form: a mantissa of kSignificant digits (one before the point),
+// "E", the exponent's sign and at least kExponentDigits digits: "1.235E+04".
 std::string Scientific(double value) {
     const std::string text = ToChars(value, std::chars_format::scientific, kSignificant - 1);
     const std::size_t e = text.find('e');
-    std::string mantissa = text.substr(0, e);
-    if (mantissa.find('.') != std::string::npos) {
-        while (mantissa.back() == '0') {
-            mantissa.pop_back();
-        }
-        if (mantissa.back() == '.') {
-            mantissa.pop_back();
-        }
-    }
     const int exponent = std::atoi(text.c_str() + e + 1);
     std::string digits = std::to_string(std::abs(exponent));
     if (digits.size() < kExponentDigits) {
         digits.insert(0, kExponentDigits - digits.size(), '0');
     }
-    return mantissa + "E" + (exponent < 0 ? "-" : "") + digits;
+    return text.substr(0, e) + "E" + (exponent < 0 ? "-" : "+") + digits;
 }
 
 }  // namespace

@@ -16,8 +16,8 @@ double RoundToTwoDecimals(double value);
 
 // A readout number: rounded to 4 significant digits and at most 2 decimals,
 // printed with exactly 2 decimals ("7.00", "0.50", "123.50"); past four
-// integer digits in scientific form with up to 4 significant digits and an
-// exponent of at least two digits ("1.235E04").
+// integer digits in scientific form with 4 significant digits and a signed
+// exponent of at least two digits ("1.235E+04", "5.000E+04").
 std::string FormatReadoutNumber(double value);
 
 // Bins whose rounded amplitude is strictly above both rounded neighbours

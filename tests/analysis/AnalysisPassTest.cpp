@@ -87,7 +87,7 @@ TEST(AnalysisPassTest, DemoTimesAndCursorText) {
     EXPECT_DOUBLE_EQ(DemoWaveTime(127, 64, false), 1984.375);
     EXPECT_EQ(DemoWaveSample(4, 3, 64), 0.0);
     EXPECT_EQ(CursorReadoutText(12.5, 3.27), "( 12.50, 3.27 )");
-    EXPECT_EQ(CursorReadoutText(12346.0, -3.27), "( 1.235E04, -3.27 )");
+    EXPECT_EQ(CursorReadoutText(12346.0, -3.27), "( 1.235E+04, -3.27 )");
 }
 
 TEST(AnalysisPassTest, SpectrumAxesStartAtZeroOnAOneTwoFiveGrid) {

@@ -66,9 +66,10 @@ TEST(PeakReadoutTest, FormatsFourSignificantDigitsWithTwoDecimals) {
     EXPECT_EQ(FormatReadoutNumber(1234.4), "1234.00");
     EXPECT_EQ(FormatReadoutNumber(63.5), "63.50");
     EXPECT_EQ(FormatReadoutNumber(0.0), "0.00");
-    EXPECT_EQ(FormatReadoutNumber(12346.0), "1.235E04");
-    EXPECT_EQ(FormatReadoutNumber(50000.0), "5E04");
-    EXPECT_EQ(FormatReadoutNumber(9999.6), "1E04");
+    EXPECT_EQ(FormatReadoutNumber(12346.0), "1.235E+04");
+    EXPECT_EQ(FormatReadoutNumber(50000.0), "5.000E+04");
+    EXPECT_EQ(FormatReadoutNumber(9999.6), "1.000E+04");
+    EXPECT_EQ(FormatReadoutNumber(-123456.0), "-1.235E+05");
 }
 
 TEST(PeakReadoutTest, CandidatesNeedStrictlyHigherRoundedNeighbours) {
