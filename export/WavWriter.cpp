@@ -24,6 +24,20 @@ int SubtypeFor(std::int16_t bytesPerSample) {
     }
 }
 
+// libsndfile's reason without its "System error : " wrapping and final
+// full stop, so it reads like other file errors.
+std::string Reason(SNDFILE* file) {
+    std::string text = sf_strerror(file);
+    const std::string wrapping = "System error : ";
+    if (text.rfind(wrapping, 0) == 0) {
+        text.erase(0, wrapping.size());
+    }
+    if (!text.empty() && text.back() == '.') {
+        text.pop_back();
+    }
+    return text;
+}
+
 }  // namespace
 
 WavWriter::WavWriter(std::filesystem::path path) : path_(std::move(path)) {}
@@ -89,7 +103,7 @@ bool WavWriter::Open(std::int32_t sampleRate, std::int16_t channels, std::int16_
     file_ = sf_open(path_.string().c_str(), SFM_WRITE, &info);
     if (file_ == nullptr) {
         openRecording_.store(nullptr);
-        Fail(path_.string() + ": " + sf_strerror(nullptr));
+        Fail(path_.string() + ": cannot be written: " + Reason(nullptr));
         return false;
     }
     sf_command(file_, SFC_SET_UPDATE_HEADER_AUTO, nullptr, SF_TRUE);
@@ -107,7 +121,7 @@ std::int64_t WavWriter::AppendToWave(const std::uint8_t* data, std::int32_t coun
     } else if (count > 0) {
         written = sf_write_raw(file_, data, count);
         if (written != count) {
-            Fail(path_.string() + ": " + sf_strerror(file_));
+            Fail(path_.string() + ": cannot be written: " + Reason(file_));
             ok = false;
         }
     }

@@ -10,7 +10,10 @@ TEST_F(WavWriterTest, RefusesWhatItCannotWrite) {
     const std::vector<std::uint8_t> a(10, 1);
     WavWriter nowhere(dir / "missing" / "out.wav");
     EXPECT_EQ(nowhere.WriteWave(a.data(), 6250, 10, 1, 1, 0, true), 0);
-    EXPECT_NE(nowhere.Error().find("missing"), std::string::npos) << nowhere.Error();
+    const std::string expected = (dir / "missing" / "out.wav").string() + ": cannot be written: ";
+    EXPECT_EQ(nowhere.Error().rfind(expected, 0), 0u) << nowhere.Error();
+    EXPECT_EQ(nowhere.Error().find("System error"), std::string::npos) << nowhere.Error();
+    EXPECT_GT(nowhere.Error().size(), expected.size()) << "the reason is kept";
 
     WavWriter writer(path);
     EXPECT_EQ(writer.WriteWave(a.data(), 6250, 10, 1, 1, 1, false), 0) << "nothing open to continue";
