@@ -1,3 +1,5 @@
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -23,6 +25,7 @@ int RunDemo(const DemoArguments& arguments, CliContext& context) {
 
     const std::string& path = *arguments.csv;
     std::unique_ptr<std::ofstream> file;
+    errno = 0;
     if (path != "-") {
         file = std::make_unique<std::ofstream>(path, std::ios::binary | std::ios::trunc);
     }
@@ -38,7 +41,8 @@ int RunDemo(const DemoArguments& arguments, CliContext& context) {
         ok = ok && !file->fail();
     }
     if (!ok) {
-        ReportError(context, path + ": cannot be written");
+        ReportError(context, path + ": cannot be written" +
+                                 (errno != 0 ? std::string(": ") + std::strerror(errno) : ""));
         return kExitFile;
     }
     return kExitOk;

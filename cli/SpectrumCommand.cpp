@@ -15,6 +15,7 @@ namespace {
 
 // The drawn half of the spectrum as frequency_hz,amplitude_v rows.
 bool WriteBins(const std::string& path, std::ostream& standardOutput, const Spectrum& spectrum) {
+    errno = 0;
     std::unique_ptr<std::ofstream> file;
     if (path != "-") {
         file = std::make_unique<std::ofstream>(path, std::ios::binary | std::ios::trunc);
@@ -115,7 +116,8 @@ int RunSpectrum(const SpectrumArguments& arguments, CliContext& context) {
     }
     context.out.flush();
     if (arguments.bins && !WriteBins(*arguments.bins, context.out, spectrum)) {
-        ReportError(context, *arguments.bins + ": cannot be written");
+        ReportError(context, *arguments.bins + ": cannot be written" +
+                                 (errno != 0 ? std::string(": ") + std::strerror(errno) : ""));
         return kExitFile;
     }
     return context.out ? kExitOk : kExitFile;

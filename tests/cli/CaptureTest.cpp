@@ -160,7 +160,13 @@ TEST(CaptureTest, EveryExitCodeWithOneLineOnStandardError) {
     EXPECT_EQ(cli.Run({"capture", "--rate", "64", "--duration", "1", "--wav", cli.Path("no/such/dir.wav"),
                        "--simulate"}),
               kExitFile);
-    EXPECT_TRUE(oneLine());
+    const std::string unwritable = ": cannot be written: No such file or directory\n";
+    EXPECT_EQ(cli.err.str(), "daq-cli: " + cli.Path("no/such/dir.wav") + unwritable);
+    EXPECT_EQ(cli.Run({"demo", "1", "--csv", cli.Path("no/such/demo.csv")}), kExitFile);
+    EXPECT_EQ(cli.err.str(), "daq-cli: " + cli.Path("no/such/demo.csv") + unwritable);
+    WriteFile(cli.Path("two.csv"), "time_s,ch0_v\n0,1\n0.015625,2\n");
+    EXPECT_EQ(cli.Run({"spectrum", cli.Path("two.csv"), "--bins", cli.Path("no/such/bins.csv")}), kExitFile);
+    EXPECT_EQ(cli.err.str(), "daq-cli: " + cli.Path("no/such/bins.csv") + unwritable);
     for (const std::string& bad :
          {std::string(), std::string("time_s,volts\n0,1\n"), std::string("ch0_v\n1\nx\n"),
           std::string("\x89PNG\r\n\x1a\n\0\0", 10), std::string(1000000, ',')}) {
