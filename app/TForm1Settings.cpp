@@ -18,14 +18,14 @@ constexpr std::uint32_t kBlue = 0x0000FF;
 void TForm1::ComboBox3Change() {
     FWritePos0 = 0;
     FWritePos1 = 0;
-    if (const std::optional<Settings::SampleRateChoice> choice =
-            Settings::SampleRateAt(ComboBox3->currentIndex())) {
+    const std::optional<Settings::SampleRateChoice> choice =
+        Settings::SampleRateAt(ComboBox3->currentIndex());
+    if (choice) {
         gSampleRate = choice->sampleRate;
         FFramesPerRead = choice->framesPerRead;
         const int length = Settings::SampleRateRecordLength(*choice, gRateMultiple);
         FRecordLength0 = length;
         FRecordLength1 = length;
-        // The time-base handlers refine the lengths when the next run starts.
         RadioGroup1->SetItemIndex(choice->timeBaseIndex);
         RadioGroup4->SetItemIndex(choice->timeBaseIndex);
         const Settings::AxisRange axis =
@@ -40,6 +40,13 @@ void TForm1::ComboBox3Change() {
         for (TChart* chart : {Chart2, Chart1, Chart3, Chart4}) {
             chart->Series(0).Clear();
         }
+    }
+    if (choice) {
+        // The groups now show the rate's own time base. Applying it at once
+        // keeps a running acquisition's points, record lengths and spectrum
+        // rate in step with the axes, instead of drawing them in the old unit.
+        RadioGroup1Click();
+        RadioGroup4Click();
     }
 }
 

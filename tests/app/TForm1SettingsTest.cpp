@@ -38,6 +38,8 @@ TEST_F(TForm1SettingsTest, SampleRateSelectsTheTimeBaseAndFullBlocks) {
     EXPECT_EQ(form.State().FFramesPerRead.load(), 3072);
     EXPECT_EQ(form.State().FRecordLength1.load(), 3072);
     EXPECT_EQ(Find<RadioGroup>("RadioGroup4")->ItemIndex(), 8) << "20ms";
+    EXPECT_EQ(form.State().FTimeBaseIndex0.load(), 8) << "applied at once, for a running acquisition";
+    EXPECT_EQ(form.State().FTimeBaseIndex1.load(), 8);
     ExpectAxis(Chart("Chart4")->BottomAxis(), 0.0, 3071 * 1000.0 / 50000, 20.0);
     EXPECT_EQ(Chart("Chart4")->BottomAxis()->titleText(), QStringLiteral("Time  ( ms )"));
 }
