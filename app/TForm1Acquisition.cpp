@@ -104,9 +104,11 @@ void TForm1::Button6Click() {
 }
 
 void TForm1::Button7Click() {
-    // An analysis ending after a stop must not draw into the cleared charts.
+    // An analysis or a low-speed block ending after a stop must not draw
+    // into the cleared charts.
     if (FStopRequested) {
         StopAnalysis();
+        EndPlotter();
     }
     for (TChart* chart : {Chart1, Chart2, Chart3, Chart4}) {
         chart->Series(0).Clear();

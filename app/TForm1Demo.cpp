@@ -27,6 +27,8 @@ void TForm1::GenerateDemoWave(int wave, int length) {
     Timer2->stop();
     FStopRequested = true;
     StopAnalysis();
+    // A low-speed block converted before the stop must not land on the demo.
+    EndPlotter();
     for (TChart* chart : {Chart2, Chart4}) {
         chart->Series(1).SetVisible(false);
         chart->Series(2).SetVisible(false);

@@ -229,4 +229,23 @@ TEST_F(TForm1ExportTest, UnpluggingEndsTheRecordingWithItsSizesRight) {
     EXPECT_GT(r.samples.size(), 50000u);
 }
 
+// A demo pressed during a sound-sensor run: the run's blocks still on their
+// way to the chart are dropped instead of being drawn over the demo's wave.
+TEST_F(TForm1ExportTest, DemoDuringASoundRunKeepsItsWave) {
+    StartSoundRun(1);
+    SeriesModel& trace = Chart("Chart2")->Series(0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return trace.PairCount() >= 3072; }, 20000));
+    form.Image9Click();
+    ASSERT_EQ(trace.Count(), 128);
+    std::vector<double> demo;
+    for (int i = 0; i < trace.Count(); ++i) {
+        demo.push_back(trace.YValue(i));
+    }
+    QTest::qWait(100);
+    ASSERT_EQ(trace.Count(), 128);
+    for (int i = 0; i < trace.Count(); ++i) {
+        EXPECT_EQ(trace.YValue(i), demo[static_cast<std::size_t>(i)]) << i;
+    }
+}
+
 }  // namespace
