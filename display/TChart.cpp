@@ -309,8 +309,23 @@ void TChart::ShowOverlayText(const QString& text, QPoint topLeft, const QColor& 
     overlay_->setFont(font);
     overlay_->setBrush(colour);
     overlay_->setText(text);
-    overlay_->setPos(mapToScene(topLeft));
+    const QRectF box = overlay_->boundingRect();
+    const QRect view = viewport()->rect();
+    const int x =
+        std::clamp(topLeft.x(), 0, std::max(0, view.width() - static_cast<int>(std::ceil(box.width()))));
+    const int y =
+        std::clamp(topLeft.y(), 0, std::max(0, view.height() - static_cast<int>(std::ceil(box.height()))));
+    overlay_->setPos(mapToScene(QPoint(x, y)));
     overlay_->show();
+}
+
+QRect TChart::OverlayRect() const {
+    if (overlay_ == nullptr || !overlay_->isVisible()) {
+        return {};
+    }
+    const QRectF box = overlay_->sceneBoundingRect();
+    return {mapFromScene(box.topLeft()),
+            QSize(static_cast<int>(std::ceil(box.width())), static_cast<int>(std::ceil(box.height())))};
 }
 
 QString TChart::OverlayText() const {

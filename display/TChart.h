@@ -74,9 +74,12 @@ public:
     // Text over the plot with its top-left corner at a view pixel, on a
     // clear background, until the chart is next redrawn: a push that
     // changes a series, a zoom step or a resize wipes it. OverlayText() is
-    // what is shown now, empty when nothing is.
+    // what is shown now, empty when nothing is. Near the chart's edge the
+    // text moves inwards so that all of it stays readable; OverlayRect() is
+    // where it is drawn, in view pixels.
     void ShowOverlayText(const QString& text, QPoint topLeft, const QColor& colour, int pointSize);
     QString OverlayText() const;
+    QRect OverlayRect() const;
 
     void SetZoomEnabled(bool enabled);
     bool ZoomEnabled() const { return zoomEnabled_; }

@@ -179,6 +179,17 @@ TEST_F(TChartTest, MouseButtonsAreReportedInViewPixels) {
     EXPECT_FALSE(chart.Zoomed());
 }
 
+// A readout asked for beyond any edge is moved inside, whole.
+TEST_F(TChartTest, OverlayTextStaysInsideTheChart) {
+    const QRect view = chart.viewport()->rect();
+    for (const QPoint asked : {QPoint(view.width() - 5, 100), QPoint(-20, -20), QPoint(300, view.height())}) {
+        chart.ShowOverlayText(QStringLiteral("( 4.114E+04, 0.71 )"), asked, Qt::yellow, 10);
+        EXPECT_TRUE(view.contains(chart.OverlayRect())) << asked.x() << "," << asked.y();
+    }
+    chart.ShowOverlayText(QStringLiteral("( 1.00, 2.00 )"), QPoint(200, 150), Qt::yellow, 10);
+    EXPECT_EQ(chart.OverlayRect().topLeft(), QPoint(200, 150)) << "left where asked when it fits";
+}
+
 TEST_F(TChartTest, DraggingDownRightZoomsAndDraggingLeftRestores) {
     const QPoint from(chart.CalcXPosValue(20.0), chart.CalcYPosValue(6.0));
     const QPoint to(chart.CalcXPosValue(60.0), chart.CalcYPosValue(-2.0));
