@@ -25,6 +25,7 @@ namespace {
 // Beyond this many grid lines an axis would take seconds to lay out (and a
 // zero increment never ends), so such an increment is widened.
 constexpr double kMaxTicks = 500.0;
+constexpr double kWideScale = 1000.0;  // from here whole steps are labelled without decimals
 
 // Zoom steps follow each other at about the screen's refresh rate.
 constexpr int kZoomStepMs = 15;
@@ -209,6 +210,12 @@ void TChart::ApplyRange(QValueAxis* axis, double minimum, double maximum, double
     axis->setRange(minimum, maximum);
     axis->setTickAnchor(minimum);
     axis->setTickInterval(increment);
+    // Whole steps on a wide scale (a spectrum to 50000 Hz) are labelled
+    // without decimals, which would run the labels into each other.
+    const bool wholeSteps =
+        increment >= 1.0 && increment == std::floor(increment) && minimum == std::floor(minimum);
+    const bool wide = std::max(std::abs(minimum), std::abs(maximum)) >= kWideScale;
+    axis->setLabelFormat(wholeSteps && wide ? QStringLiteral("%.0f") : QString());
 }
 
 void TChart::SchedulePush() {

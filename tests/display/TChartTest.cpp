@@ -132,6 +132,16 @@ INSTANTIATE_TEST_SUITE_P(Increments, TChartAxisTest,
                                            AxisCase{0, 100, 0, 10}, AxisCase{0, 100, -5, 10},
                                            AxisCase{0, 100, NAN, 10}, AxisCase{0, 100, 1e-6, 10}));
 
+// Labels of a wide scale in whole steps carry no decimals; others keep them.
+TEST_F(TChartTest, WideWholeStepScalesAreLabelledWithoutDecimals) {
+    chart.SetBottomAxis(0.0, 50000.0, 10000.0);
+    EXPECT_EQ(chart.BottomAxis()->labelFormat(), QStringLiteral("%.0f"));
+    chart.SetBottomAxis(0.0, 30.0, 10.0);
+    EXPECT_EQ(chart.BottomAxis()->labelFormat(), QString());
+    chart.SetLeftAxis(0.0, 1200.0, 2.5);
+    EXPECT_EQ(chart.LeftAxis()->labelFormat(), QString());
+}
+
 struct Value {
     double x, y;
 };
