@@ -101,6 +101,10 @@ void TForm1::Button6Click() {
     Timer2->stop();
     Button1->setEnabled(true);
     Image4->setEnabled(true);
+    // Nothing runs any more, however the run ended (unplugging, say): Hold
+    // is unavailable until the next Start.
+    Image7->hide();
+    Image8->show();
 }
 
 void TForm1::Button7Click() {

@@ -187,5 +187,8 @@ void TForm1::AnalysisEnded(int generation, bool onceDone) {
     }
     if (generation == analysisGeneration_ && onceDone) {
         gAnalysisOnce = 0;
+        // The analysed capture ended the run: Hold has nothing left to hold.
+        Image7->hide();
+        Image8->show();
     }
 }

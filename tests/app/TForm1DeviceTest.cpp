@@ -344,6 +344,7 @@ TEST(TForm1SimulatorTest, UnplugDuringARunDetectsFirstThenStops) {
     EXPECT_FALSE(timer1->isActive());
     EXPECT_FALSE(gDeviceFound);
     EXPECT_EQ(form.State().FDeviceHandle.load(), nullptr);
+    EXPECT_TRUE(form.findChild<QWidget*>(QStringLiteral("Image7"))->isHidden()) << "Hold unavailable";
 
     line.simulator->Replug();
     ASSERT_TRUE(QTest::qWaitFor([&] { return gDeviceFound; }, kEventWaitMs));
