@@ -4,6 +4,7 @@
 #include <map>
 
 #include "CliValues.h"
+#include "WavWriter.h"
 
 namespace {
 
@@ -290,6 +291,14 @@ CliParse ParseCliArguments(const std::vector<std::string_view>& args) {
             }
             if (result.capture.csv && result.capture.wav && *result.capture.csv == *result.capture.wav) {
                 parse.error = "--csv and --wav name the same file " + QuoteForMessage(*result.capture.csv);
+                return parse;
+            }
+            // Known now rather than hours into the capture.
+            if (result.capture.wav && result.capture.frames > static_cast<std::uint64_t>(kMaxWavDataBytes)) {
+                parse.error =
+                    Refused("--duration", *durationText,
+                            "a WAV file holds at most " + std::to_string(kMaxWavDataBytes / *rate) +
+                                " s at " + std::to_string(*rate) + " S/s; use --csv for longer captures");
                 return parse;
             }
             break;

@@ -2,6 +2,7 @@
 
 #include <sndfile.h>
 
+#include <algorithm>
 #include <system_error>
 #include <utility>
 
@@ -40,7 +41,8 @@ std::string Reason(SNDFILE* file) {
 
 }  // namespace
 
-WavWriter::WavWriter(std::filesystem::path path) : path_(std::move(path)) {}
+WavWriter::WavWriter(std::filesystem::path path, std::int64_t maxDataBytes)
+    : path_(std::move(path)), maxDataBytes_(std::min(maxDataBytes, kMaxWavDataBytes)) {}
 
 WavWriter::~WavWriter() {
     Finish();
@@ -119,9 +121,20 @@ std::int64_t WavWriter::AppendToWave(const std::uint8_t* data, std::int32_t coun
         Fail("the block does not hold whole frames");
         ok = false;
     } else if (count > 0) {
-        written = sf_write_raw(file_, data, count);
-        if (written != count) {
+        // Beyond the limit the header's sizes would wrap round and the
+        // samples after it be lost to any reader.
+        const std::int64_t room =
+            std::max<std::int64_t>((maxDataBytes_ - maxDataBytes_ % frameBytes_) - bytesWritten_, 0);
+        const std::int64_t fits = std::min<std::int64_t>(count, room);
+        if (fits > 0) {
+            written = sf_write_raw(file_, data, fits);
+        }
+        if (written != fits) {
             Fail(path_.string() + ": cannot be written: " + Reason(file_));
+            ok = false;
+        } else if (fits < count) {
+            Fail(path_.string() + ": full: a WAV file holds at most " + std::to_string(maxDataBytes_) +
+                 " bytes of samples; the later ones are not in it");
             ok = false;
         }
     }

@@ -15,12 +15,20 @@ typedef struct sf_private_tag SNDFILE;
 // closes it. A sample count of odd length gets the pad byte RIFF requires
 // (counted in the RIFF size, not in the data size).
 //
+// The RIFF sizes are 32-bit: a recording stops growing at maxDataBytes
+// (kMaxWavDataBytes unless a smaller limit is given), keeping the whole
+// frames that fit, and the block that reaches the limit fails with the reason.
+//
 // Only one recording may be open in the whole process at a time: a second
 // writer cannot start one until the first is finished. A writer is used by
 // one thread at a time.
+// The most sample bytes a WAV file can hold: its RIFF size (36 header bytes,
+// the samples and a pad byte for an odd count) must fit 32 bits.
+inline constexpr std::int64_t kMaxWavDataBytes = 0xFFFFFFFFLL - 36 - 1;
+
 class WavWriter {
 public:
-    explicit WavWriter(std::filesystem::path path);
+    explicit WavWriter(std::filesystem::path path, std::int64_t maxDataBytes = kMaxWavDataBytes);
     // Finishes a recording left open.
     ~WavWriter();
     WavWriter(const WavWriter&) = delete;
@@ -55,6 +63,7 @@ private:
     std::int64_t Fail(std::string why);
 
     std::filesystem::path path_;
+    std::int64_t maxDataBytes_;
     SNDFILE* file_ = nullptr;
     std::int32_t frameBytes_ = 1;
     std::int64_t bytesWritten_ = 0;

@@ -22,6 +22,22 @@ TEST_F(WavWriterTest, RefusesWhatItCannotWrite) {
     EXPECT_FALSE(writer.IsOpen()) << "a refused last block still finishes";
 }
 
+// Past the limit the 32-bit sizes would wrap round: the recording keeps the
+// whole frames that fit, says why the rest is missing, and stays valid.
+TEST_F(WavWriterTest, StopsAtTheSizeLimitWithAValidFile) {
+    const std::vector<std::uint8_t> a(10, 1);
+    WavWriter writer(path, 15);
+    ASSERT_EQ(writer.WriteWave(a.data(), 6250, 10, 1, 2, 0, false), 54);
+    EXPECT_EQ(writer.WriteWave(a.data(), 6250, 10, 1, 2, 1, false), 0);
+    EXPECT_NE(writer.Error().find("at most 15 bytes"), std::string::npos) << writer.Error();
+    EXPECT_EQ(writer.WriteWave(a.data(), 6250, 2, 1, 2, 1, true), 0) << "full stays full";
+    const WavHeader header = ReadHeader(path);
+    EXPECT_EQ(header.dataSize, 14u) << "seven whole 16-bit frames";
+    EXPECT_EQ(header.riffSize, 36u + 14u);
+    EXPECT_EQ(FileSize(), 44 + 14);
+    EXPECT_LE(36 + kMaxWavDataBytes + kMaxWavDataBytes % 2, 0xFFFFFFFFLL);
+}
+
 TEST_F(WavWriterTest, OneRecordingAtATimeInTheProcess) {
     const std::vector<std::uint8_t> a(10, 1);
     WavWriter first(path);
