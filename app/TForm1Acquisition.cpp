@@ -60,6 +60,11 @@ void TForm1::Button1Click() {
     if (!gDeviceFound) {
         Timer1->stop();
         Timer2->stop();
+        // Nothing runs: the stop flag stays raised, Clear stays available and
+        // the peak lists say nothing about the spectra just cleared.
+        FStopRequested = true;
+        Image4->setEnabled(true);
+        ResetPeakList();
         ShowMessage(Myconst::SmsgNoDevice.Text());
         return;
     }

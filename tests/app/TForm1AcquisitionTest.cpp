@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -156,6 +157,8 @@ TEST(TForm1NoDeviceTest, StartRefusesAndLeavesNothingRunning) {
     auto* edit6 = form.findChild<QLineEdit*>(QStringLiteral("Edit6"));
     edit5->setText(QStringLiteral("1.00"));
     edit6->setText(QStringLiteral("2.00"));
+    auto* memo3 = form.findChild<QPlainTextEdit*>(QStringLiteral("Memo3"));
+    memo3->setPlainText(QStringLiteral("F1: (7.00,  0.50)\nF2: --\nF3: --\nF4: --\nF5: --\nF6: --"));
 
     form.Button1Click();
 
@@ -167,6 +170,10 @@ TEST(TForm1NoDeviceTest, StartRefusesAndLeavesNothingRunning) {
     }
     EXPECT_TRUE(edit5->text().isEmpty());
     EXPECT_TRUE(edit6->text().isEmpty());
+    EXPECT_TRUE(form.State().FStopRequested.load());
+    EXPECT_TRUE(form.findChild<QWidget*>(QStringLiteral("Image4"))->isEnabled()) << "Clear available";
+    EXPECT_TRUE(memo3->toPlainText().startsWith(QStringLiteral("F1: --")))
+        << memo3->toPlainText().toStdString();
 }
 
 }  // namespace
