@@ -52,6 +52,8 @@ void TForm1::Image13Click() {
 void TForm1::ChannelTurnedOff(int channel) {
     TChart* const waveform = channel == 0 ? Chart2 : Chart4;
     (channel == 0 ? Chart1 : Chart3)->Series(0).Clear();
+    // The peaks go with the spectrum they were read from.
+    ResetPeakList(channel == 0 ? Memo3 : Memo5);
     waveform->Series(0).Clear();
     waveform->Series(2).SetVisible(false);
     if (gTriggerMode == 0) {

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
@@ -152,9 +153,11 @@ TEST_F(TForm1FrontPanelTest, TriggerFollowsTheOneShownChannel) {
 
 TEST_F(TForm1FrontPanelTest, ChannelOffClearsItsTraceAndHidesItsOverlays) {
     form.Image15Click();
-    for (const auto& [waveform, spectrum, off, dim] :
-         {std::tuple{"Chart2", "Chart1", &TForm1::Image10Click, "Image14"},
-          std::tuple{"Chart4", "Chart3", &TForm1::Image13Click, "Image15"}}) {
+    for (const auto& [waveform, spectrum, off, dim, memo] :
+         {std::tuple{"Chart2", "Chart1", &TForm1::Image10Click, "Image14", "Memo3"},
+          std::tuple{"Chart4", "Chart3", &TForm1::Image13Click, "Image15", "Memo5"}}) {
+        auto* peaks = Find<QPlainTextEdit>(memo);
+        peaks->setPlainText(QStringLiteral("F1: (7.00,  0.50)\nF2: --\nF3: --\nF4: --\nF5: --\nF6: --"));
         Chart(waveform)->Series(0).AddXY(0.0, 1.0);
         Chart(spectrum)->Series(0).AddXY(0.0, 1.0);
         Chart(waveform)->Series(1).SetVisible(true);
@@ -166,6 +169,7 @@ TEST_F(TForm1FrontPanelTest, ChannelOffClearsItsTraceAndHidesItsOverlays) {
         EXPECT_FALSE(Chart(waveform)->Series(1).Visible() || Chart(waveform)->Series(2).Visible())
             << waveform;
         EXPECT_TRUE(Find<QLabel>("Panel6")->isHidden()) << waveform;
+        EXPECT_TRUE(peaks->toPlainText().startsWith(QStringLiteral("F1: --"))) << memo;
     }
     EXPECT_EQ(gChannelMask.load(), 0);
 }
