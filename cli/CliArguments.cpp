@@ -1,5 +1,6 @@
 #include "CliArguments.h"
 
+#include <filesystem>
 #include <functional>
 #include <map>
 
@@ -98,6 +99,25 @@ std::string_view NameOf(Subcommand command) {
             return "demo";
     }
     return "";
+}
+
+// Whether two names reach the same file ("a" and "./a", a symbolic link and
+// its target): the WAV writer replaces its file, and a CSV written to the
+// replaced one would be lost.
+bool SameFile(const std::string& a, const std::string& b) {
+    if (a == b) {
+        return true;
+    }
+    const auto resolved = [](const std::string& name) {
+        std::error_code error;
+        std::filesystem::path path = std::filesystem::absolute(name, error);
+        if (!error) {
+            path = std::filesystem::weakly_canonical(path, error);
+        }
+        return error ? std::filesystem::path() : path;
+    };
+    const std::filesystem::path ca = resolved(a);
+    return !ca.empty() && ca == resolved(b);
 }
 
 }  // namespace
@@ -289,7 +309,8 @@ CliParse ParseCliArguments(const std::vector<std::string_view>& args) {
                 parse.error = "capture needs somewhere to write: --csv FILE and/or --wav FILE";
                 return parse;
             }
-            if (result.capture.csv && result.capture.wav && *result.capture.csv == *result.capture.wav) {
+            if (result.capture.csv && result.capture.wav &&
+                SameFile(*result.capture.csv, *result.capture.wav)) {
                 parse.error = "--csv and --wav name the same file " + QuoteForMessage(*result.capture.csv);
                 return parse;
             }

@@ -57,6 +57,7 @@ TEST(CliArgumentsTest, BadUsageIsOneLineNamingTheBadArgument) {
         {{"capture", "--rate", "64", "--duration", "1", "--csv="}, "--csv needs a file name"},
         {{"capture", "--frobnicate"}, "\"--frobnicate\""},
         {{"capture", "--rate", "64", "--duration", "1", "--csv", "a", "--wav=a"}, "same file"},
+        {{"capture", "--rate", "64", "--duration", "1", "--csv", "a", "--wav=./a"}, "same file"},
         {{"capture", "--rate", "100k", "--duration", "42949.673", "--wav", "x"}, "at most 42949 s"},
         {{"capture", "extra", "--rate", "64", "--duration", "1", "--csv", "x"}, "\"extra\""},
         {{"spectrum"}, "FILE"},
