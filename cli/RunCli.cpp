@@ -1,5 +1,6 @@
 #include "RunCli.h"
 
+#include <new>
 #include <string>
 
 #include "CliCommands.h"
@@ -30,15 +31,22 @@ int RunCli(const std::vector<std::string_view>& args, CliContext& context) {
         ReportError(context, error);
         return kExitUsage;
     }
-    switch (*arguments.command) {
-        case Subcommand::List:
-            return RunList(device, context);
-        case Subcommand::Capture:
-            return RunCapture(arguments.capture, device, context);
-        case Subcommand::Spectrum:
-            return RunSpectrum(arguments.spectrum, context);
-        case Subcommand::Demo:
-            return RunDemo(arguments.demo, context);
+    // A sample file is analysed whole unless --points says otherwise; one
+    // larger than memory ends with a clear line instead of an abort.
+    try {
+        switch (*arguments.command) {
+            case Subcommand::List:
+                return RunList(device, context);
+            case Subcommand::Capture:
+                return RunCapture(arguments.capture, device, context);
+            case Subcommand::Spectrum:
+                return RunSpectrum(arguments.spectrum, context);
+            case Subcommand::Demo:
+                return RunDemo(arguments.demo, context);
+        }
+    } catch (const std::bad_alloc&) {
+        ReportError(context, "not enough memory for the samples (--points analyses fewer)");
+        return kExitFile;
     }
     return kExitUsage;
 }
