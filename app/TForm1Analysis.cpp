@@ -165,10 +165,12 @@ void TForm1::SupplyAnalysisSnapshot(int generation, quint64 cycle) {
 }
 
 void TForm1::ShowAnalysis(int generation, const ChannelAnalysis& result) {
-    if (generation != analysisGeneration_) {
+    const bool ch0 = result.channel == 0;
+    // A channel switched off since its snapshot was taken has had its
+    // spectrum cleared; a result still on its way must not bring it back.
+    if (generation != analysisGeneration_ || (gChannelMask & (ch0 ? 1 : 2)) == 0) {
         return;
     }
-    const bool ch0 = result.channel == 0;
     SeriesModel& series = (ch0 ? Chart1 : Chart3)->Series(0);
     series.Clear();
     for (std::size_t k = 0; k < result.x.size(); ++k) {
