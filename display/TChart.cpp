@@ -409,10 +409,12 @@ void TChart::ZoomStep() {
     for (int i = 0; i < 4; ++i) {
         r[i] = zoomStep_ >= kZoomSteps ? zoomTo_[i] : zoomFrom_[i] + (zoomTo_[i] - zoomFrom_[i]) * t;
     }
-    // The grid keeps the fixed increment, so the zoomed view reads on the
-    // same scale as the full one.
+    // The grid keeps the fixed increment and the full view's lines, so the
+    // zoomed view reads on the same scale (2, 4, 6 V rather than 2.8, 4.8).
     ApplyRange(bottom_, r[0], r[1], bottomFixed_.increment);
     ApplyRange(left_, r[2], r[3], leftFixed_.increment);
+    bottom_->setTickAnchor(bottomFixed_.minimum);
+    left_->setTickAnchor(leftFixed_.minimum);
     if (zoomStep_ >= kZoomSteps) {
         zoomTimer_.stop();
         emit ZoomFinished();

@@ -218,6 +218,9 @@ TEST_F(TChartTest, DraggingDownRightZoomsAndDraggingLeftRestores) {
     EXPECT_NEAR(chart.LeftAxis()->min(), -2.0, pixelY);
     EXPECT_NEAR(chart.LeftAxis()->max(), 6.0, pixelY);
     EXPECT_EQ(chart.BottomAxis()->tickInterval(), 10.0);
+    // The zoomed grid lines are the full view's.
+    EXPECT_EQ(std::fmod(chart.LeftAxis()->tickAnchor() + 10.0, 2.0), 0.0);
+    EXPECT_EQ(std::fmod(chart.BottomAxis()->tickAnchor(), 10.0), 0.0);
 
     Drag(to, from);
     EXPECT_FALSE(chart.Zoomed());
