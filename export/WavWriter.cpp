@@ -95,9 +95,12 @@ bool WavWriter::Open(std::int32_t sampleRate, std::int16_t channels, std::int16_
         Fail("another recording is still being written");
         return false;
     }
-    // A new recording replaces the previous file, whatever its permissions.
+    // A new recording replaces the previous file, whatever its permissions;
+    // a folder of that name is left alone and makes the open fail.
     std::error_code ignored;
-    std::filesystem::remove(path_, ignored);
+    if (!std::filesystem::is_directory(path_, ignored)) {
+        std::filesystem::remove(path_, ignored);
+    }
     SF_INFO info{};
     info.samplerate = sampleRate;
     info.channels = channels;

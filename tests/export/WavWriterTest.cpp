@@ -15,6 +15,12 @@ TEST_F(WavWriterTest, RefusesWhatItCannotWrite) {
     EXPECT_EQ(nowhere.Error().find("System error"), std::string::npos) << nowhere.Error();
     EXPECT_GT(nowhere.Error().size(), expected.size()) << "the reason is kept";
 
+    std::filesystem::create_directory(path);
+    WavWriter folder(path);
+    EXPECT_EQ(folder.WriteWave(a.data(), 6250, 10, 1, 1, 0, true), 0);
+    EXPECT_TRUE(std::filesystem::is_directory(path)) << "an empty folder of that name is not removed";
+    std::filesystem::remove(path);
+
     WavWriter writer(path);
     EXPECT_EQ(writer.WriteWave(a.data(), 6250, 10, 1, 1, 1, false), 0) << "nothing open to continue";
     EXPECT_EQ(writer.WriteWave(a.data(), 6250, 10, 1, 7, 0, false), 0) << "no 7-byte samples";
