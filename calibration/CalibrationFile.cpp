@@ -1,6 +1,5 @@
 #include "CalibrationFile.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -8,28 +7,13 @@
 #include <random>
 #include <system_error>
 
+#include "AsciiCase.h"
+
 namespace fs = std::filesystem;
 
 namespace {
 
 constexpr char kLineEnd[] = "\r\n";
-
-bool EqualNoCase(std::string_view a, std::string_view b) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [&](char x, char y) { return lower(x) == lower(y); });
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && blank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
 
 // The name of the section a line opens, or nothing for any other line.
 std::optional<std::string_view> SectionName(std::string_view line) {
@@ -168,7 +152,7 @@ std::string ReplaceCalibrationSection(std::string_view file, const CalibrationTe
         if (const std::optional<std::string_view> name = SectionName(line)) {
             // Every copy of the section goes, so that what is read back is
             // exactly what was written.
-            inSection = EqualNoCase(*name, kCalibrationSection);
+            inSection = EqualNoCaseAscii(*name, kCalibrationSection);
         }
         if (!inSection) {
             out.append(line);

@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <limits>
 
+#include "AsciiCase.h"
+
 namespace {
 
 constexpr int kPrecision = 3;  // significant digits of a formatted level
@@ -14,17 +16,6 @@ constexpr int kDecimals = 1;
 // Below this record length the level edit drawers space the points like
 // milliseconds.
 constexpr int kShortRecord = 65;
-
-std::string_view Trimmed(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && blank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
 
 }  // namespace
 
@@ -47,7 +38,7 @@ bool FrontPanel::IsIncompleteLevel(std::string_view text) {
 }
 
 std::optional<double> FrontPanel::ParseLevel(std::string_view text) {
-    text = Trimmed(text);
+    text = TrimBlanks(text);
     if (text.size() > 1 && text.front() == '+' && text[1] != '-' && text[1] != '+') {
         text.remove_prefix(1);
     }
