@@ -96,6 +96,14 @@ SampleFileRead Fail(std::uint64_t line, std::string error) {
     return read;
 }
 
+// A line past the first that is too long or not text.
+SampleFileRead BadLine(std::uint64_t line, LineRead got) {
+    if (got == LineRead::TooLong) {
+        return Fail(line, "line longer than " + std::to_string(kMaxSampleLineLength) + " characters");
+    }
+    return Fail(line, "binary data: not a text file");
+}
+
 bool Enough(const SampleFile& file, std::optional<std::uint64_t> maxSamples) {
     if (!maxSamples) {
         return false;
@@ -137,12 +145,8 @@ SampleFileRead ReadSaveData(std::streambuf& in, std::string& line, std::uint64_t
         if (got == LineRead::End) {
             break;
         }
-        if (got == LineRead::TooLong) {
-            return Fail(lineNumber,
-                        "line longer than " + std::to_string(kMaxSampleLineLength) + " characters");
-        }
-        if (got == LineRead::Binary) {
-            return Fail(lineNumber, "binary data: not a text file");
+        if (got != LineRead::Line) {
+            return BadLine(lineNumber, got);
         }
         const std::string_view text = Trim(line);
         if (text == kCh1Header && channel == 0) {
@@ -230,12 +234,8 @@ SampleFileRead ReadSampleFile(std::istream& in, std::optional<std::uint64_t> max
         if (got == LineRead::End) {
             break;
         }
-        if (got == LineRead::TooLong) {
-            return Fail(lineNumber,
-                        "line longer than " + std::to_string(kMaxSampleLineLength) + " characters");
-        }
-        if (got == LineRead::Binary) {
-            return Fail(lineNumber, "binary data: not a text file");
+        if (got != LineRead::Line) {
+            return BadLine(lineNumber, got);
         }
         if (Trim(line).empty()) {
             continue;
