@@ -1,13 +1,10 @@
 #include "FrameBlocks.h"
 
-#include <cstring>
-
 #include "device/ReduceSlowBlock.h"
 
 namespace {
 
 constexpr int kSlowRate = 64;
-constexpr int kSlowBlockBytes = 4 * kFrameBytes;
 
 }  // namespace
 
@@ -18,12 +15,7 @@ int DecodeBlockFrames(const std::uint8_t* data, int length, int sampleRate, std:
     }
     std::uint8_t slow[kSlowBlockBytes];
     if (sampleRate == kSlowRate) {
-        if (length >= kSlowBlockBytes) {
-            std::memcpy(slow, data, kSlowBlockBytes);
-            ReduceSlowBlock(slow);
-            data = slow;
-        }
-        length = kFrameBytes;
+        data = SlowBlockFrame(data, length, slow);
     }
     const int count = length / kFrameBytes;
     frames.reserve(static_cast<std::size_t>(count));

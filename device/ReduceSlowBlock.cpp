@@ -1,6 +1,7 @@
 #include "ReduceSlowBlock.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "FrameDecoder.h"
 
@@ -24,4 +25,15 @@ void ReduceSlowBlock(std::uint8_t* block16) {
         block16[2 * channel] = static_cast<std::uint8_t>(middleMean & 0xFF);
         block16[2 * channel + 1] = static_cast<std::uint8_t>(middleMean >> 8);
     }
+}
+
+const std::uint8_t* SlowBlockFrame(const std::uint8_t* data, int& length,
+                                   std::uint8_t (&scratch)[kSlowBlockBytes]) {
+    if (length >= kSlowBlockBytes) {
+        std::memcpy(scratch, data, kSlowBlockBytes);
+        ReduceSlowBlock(scratch);
+        data = scratch;
+    }
+    length = std::min(length, kFrameBytes);
+    return data;
 }

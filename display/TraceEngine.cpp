@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 #include "FrameDecoder.h"
 #include "ReduceSlowBlock.h"
@@ -16,7 +15,6 @@ constexpr double kMinStep = 0.01;      // the spike filter's threshold floor
 constexpr double kJitterFactor = 1.4;
 constexpr double kMaxSpike = 0.4;  // larger steps are signal, never filtered
 constexpr double kEdgeStep = 0.006;
-constexpr int kSlowBlockBytes = 16;
 
 double UnitOf(int timeBaseIndex) {
     return timeBaseIndex > 1 && timeBaseIndex % 2 == 1 ? 1.0 : 1000.0;
@@ -136,14 +134,7 @@ TraceTickResult TraceEngine::Tick(Refresh refresh, std::span<const TraceBlock> b
         int length = block.length;
         std::uint8_t slow[kSlowBlockBytes];
         if (rate == kSlowRate) {
-            // One reduced pair per 64 S/s block; a block too short to reduce
-            // gives its first pair as it is.
-            if (length >= kSlowBlockBytes) {
-                std::memcpy(slow, data, kSlowBlockBytes);
-                ReduceSlowBlock(slow);
-                data = slow;
-            }
-            length = std::min(length, kFrameBytes);
+            data = SlowBlockFrame(data, length, slow);  // one pair per block
         }
         UpdateDecimation(pass);
         const int pairs = length / kFrameBytes;
