@@ -54,7 +54,7 @@ bool AnalysisPass::Run(int channel, const double* samples, int n, int sampleRate
         return false;
     }
     const int found = static_cast<int>(peaks_.values.size());
-    if (!SortPeaks(peaks_.values.data(), peaks_.bins.data(), found, stopped)) {
+    if (!SortLargestPeaks(peaks_.values.data(), peaks_.bins.data(), found, kPeakLines, stopped)) {
         return false;
     }
     if (out.x.empty()) {

@@ -2,16 +2,15 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstdlib>
 #include <limits>
 #include <utility>
 
 namespace {
 
-constexpr int kLines = 6;
-constexpr int kSignificant = 4;
+constexpr int kLines = kPeakLines;
 constexpr int kDecimals = 2;
-constexpr int kExponentDigits = 2;
+// How often a pass of the sort asks its stop poll on the way.
+constexpr int kPollEvery = 4096;
 
 std::string ToChars(double value, std::chars_format format, int precision) {
     char buffer[64];
@@ -22,21 +21,17 @@ std::string ToChars(double value, std::chars_format format, int precision) {
     return std::string(buffer, end);
 }
 
-std::string EmptyLine(int number) {
-    return "F" + std::to_string(number) + ": --";
+// "F<number>: ", built by appending: GCC 12 at -O3 takes "F" + std::string
+// for an overlapping copy (-Wrestrict) once inlined.
+std::string LineLabel(int number) {
+    std::string label(1, 'F');
+    label += std::to_string(number);
+    label += ": ";
+    return label;
 }
 
-// Scientific form: a mantissa of kSignificant digits (one before the point),
-// "E", the exponent's sign and at least kExponentDigits digits: "1.235E+04".
-std::string Scientific(double value) {
-    const std::string text = ToChars(value, std::chars_format::scientific, kSignificant - 1);
-    const std::size_t e = text.find('e');
-    const int exponent = std::atoi(text.c_str() + e + 1);
-    std::string digits = std::to_string(std::abs(exponent));
-    if (digits.size() < kExponentDigits) {
-        digits.insert(0, kExponentDigits - digits.size(), '0');
-    }
-    return text.substr(0, e) + "E" + (exponent < 0 ? "-" : "+") + digits;
+std::string EmptyLine(int number) {
+    return LineLabel(number) + "--";
 }
 
 }  // namespace
@@ -46,27 +41,6 @@ double RoundToTwoDecimals(double value) {
     double result = 0.0;
     std::from_chars(text.data(), text.data() + text.size(), result);
     return result;
-}
-
-std::string FormatReadoutNumber(double value) {
-    if (value == 0.0) {
-        return "0.00";
-    }
-    // The position of the leading digit after rounding to four significant
-    // digits decides how many integer digits the number has.
-    const std::string sig = ToChars(value, std::chars_format::scientific, kSignificant - 1);
-    const int exponent = std::atoi(sig.c_str() + sig.find('e') + 1);
-    const int integerDigits = exponent + 1;
-    if (integerDigits > kSignificant) {
-        return Scientific(value);
-    }
-    const int decimals = std::min(kDecimals, kSignificant - std::max(integerDigits, 0));
-    std::string text = ToChars(value, std::chars_format::fixed, decimals);
-    if (decimals == 0) {
-        text += '.';
-    }
-    text.append(static_cast<std::size_t>(kDecimals - decimals), '0');
-    return text;
 }
 
 PeakList FindPeakCandidates(const double* magnitudes, int count) {
@@ -81,16 +55,18 @@ bool FindPeakCandidates(const double* magnitudes, int count, PeakList& peaks, co
     if (count < 2) {
         return !Stopped(stopped);
     }
+    // Each bin is rounded once; prev, cur and next move along with i.
     double prev = 0.0;
-    double next = 0.0;
+    double cur = RoundToTwoDecimals(magnitudes[0]);
+    double next = cur;
     for (int i = 0; i < count; ++i) {
         if (Stopped(stopped)) {
             return false;
         }
         if (i > 0) {
-            prev = RoundToTwoDecimals(magnitudes[i - 1]);
+            prev = cur;
+            cur = next;
         }
-        const double cur = RoundToTwoDecimals(magnitudes[i]);
         if (i < count - 1) {
             next = RoundToTwoDecimals(magnitudes[i + 1]);
         }
@@ -115,7 +91,14 @@ void SortPeaks(float* values, int* bins, int n) {
 }
 
 bool SortPeaks(float* values, int* bins, int n, const StopPoll& stopped) {
-    for (int i = 0; i < n - 1; ++i) {
+    return SortLargestPeaks(values, bins, n, n, stopped);
+}
+
+bool SortLargestPeaks(float* values, int* bins, int n, int k, const StopPoll& stopped) {
+    // Pass i leaves the final entry at i and touches nothing before it, so
+    // the first k passes give the first k entries of the whole sort.
+    const int passes = std::min(k, n - 1);
+    for (int i = 0; i < passes; ++i) {
         if (Stopped(stopped)) {
             return false;
         }
@@ -123,6 +106,9 @@ bool SortPeaks(float* values, int* bins, int n, const StopPoll& stopped) {
             if (values[i] < values[j]) {
                 std::swap(values[i], values[j]);
                 std::swap(bins[i], bins[j]);
+            }
+            if (j % kPollEvery == 0 && Stopped(stopped)) {
+                return false;
             }
         }
     }
@@ -148,10 +134,15 @@ std::vector<std::string> EmptyPeakList() {
 }
 
 std::vector<std::string> DetectPeaks(const double* magnitudes, int count, const double* chartX,
-                                     int chartPoints) {
-    PeakList peaks = FindPeakCandidates(magnitudes, count);
+                                     int chartPoints, const StopPoll& stopped) {
+    PeakList peaks;
+    if (!FindPeakCandidates(magnitudes, count, peaks, stopped)) {
+        return {};
+    }
     const int found = static_cast<int>(peaks.values.size());
-    SortPeaks(peaks.values.data(), peaks.bins.data(), found);
+    if (!SortLargestPeaks(peaks.values.data(), peaks.bins.data(), found, kLines, stopped)) {
+        return {};
+    }
     if (chartPoints <= 0) {
         return {};
     }
@@ -163,8 +154,8 @@ std::vector<std::string> DetectPeaks(const double* magnitudes, int count, const 
             return bin < chartPoints ? static_cast<double>(static_cast<float>(chartX[bin]))
                                      : std::numeric_limits<double>::quiet_NaN();
         },
-        lines);
-    return lines;
+        lines, stopped);
+    return Stopped(stopped) ? std::vector<std::string>{} : lines;
 }
 
 bool WritePeakLines(const float* values, const int* bins, int found, const PeakFrequency& frequencyOf,
@@ -183,7 +174,7 @@ bool WritePeakLines(const float* values, const int* bins, int found, const PeakF
         if (!(frequency > 0)) {
             continue;
         }
-        lines[written] = "F" + std::to_string(written + 1) + ": (" + FormatReadoutNumber(frequency) + ",  " +
+        lines[written] = LineLabel(written + 1) + "(" + FormatReadoutNumber(frequency) + ",  " +
                          FormatReadoutNumber(amplitude) + ")";
         ++written;
     }
@@ -200,7 +191,7 @@ std::string CursorReadoutText(double x, double y) {
     return "( " + FormatReadoutNumber(x) + ", " + FormatReadoutNumber(y) + " )";
 }
 
-std::vector<std::string> DetectPeaks(const Spectrum& spectrum) {
+std::vector<std::string> DetectPeaks(const Spectrum& spectrum, const StopPoll& stopped) {
     return DetectPeaks(spectrum.magnitudes.data(), static_cast<int>(spectrum.magnitudes.size()),
-                       spectrum.frequencies.data(), static_cast<int>(spectrum.frequencies.size()));
+                       spectrum.frequencies.data(), static_cast<int>(spectrum.frequencies.size()), stopped);
 }

@@ -5,20 +5,17 @@
 #include <vector>
 
 #include "PeakList.h"
+#include "ReadoutNumber.h"
 #include "Spectrum.h"
 #include "StopPoll.h"
 
 // The six-line peak readout of a channel ("F1: (7.00,  0.50)" .. "F6: --").
 
+constexpr int kPeakLines = 6;
+
 // A value rounded to two decimals exactly as "%.2f" would print it, read back
 // without regard to the user's locale.
 double RoundToTwoDecimals(double value);
-
-// A readout number: rounded to 4 significant digits and at most 2 decimals,
-// printed with exactly 2 decimals ("7.00", "0.50", "123.50"); past four
-// integer digits in scientific form with 4 significant digits and a signed
-// exponent of at least two digits ("1.235E+04", "5.000E+04").
-std::string FormatReadoutNumber(double value);
 
 // Bins whose rounded amplitude is strictly above both rounded neighbours
 // (the first and last bins need only beat their one neighbour), in bin
@@ -31,8 +28,11 @@ bool FindPeakCandidates(const double* magnitudes, int count, PeakList& peaks, co
 // Exchange sort of the first n entries, values descending; equal values keep
 // their relative order only as far as the exchanges leave it.
 void SortPeaks(float* values, int* bins, int n);
-// The same, asking stopped before every pass; false when it stopped.
+// The same, asking stopped now and then; false when it stopped.
 bool SortPeaks(float* values, int* bins, int n, const StopPoll& stopped);
+// Only the first k entries of that sort, exactly as the whole sort leaves
+// them, in O(k n); the rest are left in some order. The readout needs six.
+bool SortLargestPeaks(float* values, int* bins, int n, int k, const StopPoll& stopped = {});
 
 // Lines 0..5 become "F1: --" .. "F6: --"; a list of fewer than five lines is
 // left alone.
@@ -45,12 +45,13 @@ std::vector<std::string> EmptyPeakList();
 // of the channel's spectrum chart, chartPoints of them). Returns no lines
 // when the chart holds no points, meaning the readout keeps its old text;
 // otherwise six lines. Of the six largest peaks the smallest comes first;
-// peaks below 0.1 and at 0 Hz are dropped after that limit of six.
+// peaks below 0.1 and at 0 Hz are dropped after that limit of six. A
+// stopped readout returns no lines.
 std::vector<std::string> DetectPeaks(const double* magnitudes, int count, const double* chartX,
-                                     int chartPoints);
+                                     int chartPoints, const StopPoll& stopped = {});
 
 // DetectPeaks on a spectrum whose frequencies are its chart's X values.
-std::vector<std::string> DetectPeaks(const Spectrum& spectrum);
+std::vector<std::string> DetectPeaks(const Spectrum& spectrum, const StopPoll& stopped = {});
 
 // The frequency of a peak in a bin; NaN when the bin has none.
 using PeakFrequency = std::function<double(int bin)>;

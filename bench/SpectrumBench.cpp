@@ -1,10 +1,12 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "AnalysisPass.h"
 #include "DirectSpectrum.h"
+#include "PeakReadout.h"
 #include "SpectrumTransform.h"
 
 namespace {
@@ -53,6 +55,23 @@ void BM_AnalysisPass(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_AnalysisPass)->Unit(benchmark::kMicrosecond);
+
+// The peak readout of a long file's spectrum (daq-cli spectrum): one million
+// bins of noise, so a third of them are candidate peaks.
+void BM_PeakReadoutOfAMillionBins(benchmark::State& state) {
+    std::vector<double> magnitudes(1 << 20);
+    std::vector<double> x(magnitudes.size());
+    for (std::size_t k = 0; k < magnitudes.size(); ++k) {
+        magnitudes[k] = 0.01 * static_cast<double>((k * 2654435761u) % 1000);
+        x[k] = static_cast<double>(k);
+    }
+    for (auto _ : state) {
+        std::vector<std::string> lines = DetectPeaks(magnitudes.data(), static_cast<int>(magnitudes.size()),
+                                                     x.data(), static_cast<int>(x.size()));
+        benchmark::DoNotOptimize(lines.data());
+    }
+}
+BENCHMARK(BM_PeakReadoutOfAMillionBins)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

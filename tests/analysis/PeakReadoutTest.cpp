@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <random>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -72,6 +74,21 @@ TEST(PeakReadoutTest, FormatsFourSignificantDigitsWithTwoDecimals) {
     EXPECT_EQ(FormatReadoutNumber(-123456.0), "-1.235E+05");
 }
 
+TEST(PeakReadoutTest, ReadoutRoundsTheDecimalHalfAwayFromZero) {
+    // Binary ties (781.25 is exact) round up like the decimal they are, and
+    // a value typed as 1.005 reads as 1.005, not as the double below it.
+    const std::vector<std::pair<double, const char*>> cases = {
+        {781.25, "781.30"},  {231.25, "231.30"},   {-781.25, "-781.30"}, {0.125, "0.13"},
+        {1.005, "1.01"},     {12345.0, "1.235E+04"}, {99.995, "100.00"},   {999.95, "1000.00"},
+        {-0.004, "0.00"},    {-0.006, "-0.01"},    {0.0049, "0.00"},     {1e-300, "0.00"},
+        {32.5520833, "32.55"}, {1e300, "1.000E+300"}, {-0.0, "0.00"},     {std::nan(""), "NAN"},
+    };
+    for (const auto& [value, text] : cases) {
+        EXPECT_EQ(FormatReadoutNumber(value), text) << value;
+    }
+    EXPECT_EQ(CursorReadoutText(781.25, -0.004), "( 781.30, 0.00 )");
+}
+
 TEST(PeakReadoutTest, CandidatesNeedStrictlyHigherRoundedNeighbours) {
     const std::vector<double> m = {0.5, 0.2, 0.3, 0.3, 0.1, 0.4, 0.201, 0.204, 0.7};
     const PeakList peaks = FindPeakCandidates(m.data(), static_cast<int>(m.size()));
@@ -92,6 +109,44 @@ TEST(PeakReadoutTest, ExchangeSortDescendingAndItsOrderForTies) {
     // 0.5s end up with bin 3 before bin 2 and the tied 0.2s with bin 1
     // before bin 5.
     EXPECT_THAT(bins, ElementsAre(4, 3, 2, 1, 5));
+}
+
+TEST(PeakReadoutTest, LargestSixAreThoseOfTheWholeExchangeSort) {
+    // Few distinct values, so ties are everywhere.
+    std::mt19937 random(11);
+    for (int round = 0; round < 300; ++round) {
+        const int n = static_cast<int>(random() % 400);
+        std::vector<float> values(static_cast<std::size_t>(n));
+        std::vector<int> bins(static_cast<std::size_t>(n));
+        for (int i = 0; i < n; ++i) {
+            values[static_cast<std::size_t>(i)] = static_cast<float>(random() % 5) * 0.25f;
+            bins[static_cast<std::size_t>(i)] = i;
+        }
+        std::vector<float> sortedValues = values;
+        std::vector<int> sortedBins = bins;
+        SortPeaks(sortedValues.data(), sortedBins.data(), n);
+        ASSERT_TRUE(SortLargestPeaks(values.data(), bins.data(), n, kPeakLines));
+        const int k = std::min(n, kPeakLines);
+        for (int i = 0; i < k; ++i) {
+            ASSERT_EQ(values[static_cast<std::size_t>(i)], sortedValues[static_cast<std::size_t>(i)]);
+            ASSERT_EQ(bins[static_cast<std::size_t>(i)], sortedBins[static_cast<std::size_t>(i)]) << n;
+        }
+    }
+}
+
+TEST(PeakReadoutTest, LongReadoutEndsWhenStopped) {
+    std::vector<double> noise(1 << 20);
+    std::mt19937 random(3);
+    for (double& v : noise) {
+        v = static_cast<double>(random() % 1000) / 100.0;
+    }
+    std::vector<double> x(noise.size(), 1.0);
+    int polls = 0;
+    const StopPoll stopAfterAWhile = [&] { return ++polls > 100000; };
+    EXPECT_TRUE(DetectPeaks(noise.data(), static_cast<int>(noise.size()), x.data(),
+                            static_cast<int>(x.size()), stopAfterAWhile)
+                    .empty());
+    EXPECT_EQ(polls, 100001);
 }
 
 TEST(PeakReadoutTest, ResetWritesSixEmptyLinesUnlessTooShort) {
