@@ -322,7 +322,11 @@ bool TraceEngine::RunChannel(Pass& pass, Channel& channel, const unsigned char* 
                 f_.FTriggerConfirm = 0;
             }
         }
-        if (f_.gTriggerMode != 0 && f_.gPrevTriggerVolt < kNoPreviousVolt) {
+        // The search is armed once the fifth of the screen that a capture
+        // shows before its trigger point has been drawn: an earlier
+        // crossing would complete the capture with its trigger far left.
+        const int drawnAt = P - S < L ? P - S : P - 2 * S;
+        if (f_.gTriggerMode != 0 && f_.gPrevTriggerVolt < kNoPreviousVolt && drawnAt >= L / 5) {
             const double y = channel.volt;
             const double q = f_.gPrevTriggerVolt;
             const double level = f_.gTriggerLevel;
@@ -339,7 +343,7 @@ bool TraceEngine::RunChannel(Pass& pass, Channel& channel, const unsigned char* 
                 f_.FTriggerConfirm = 1;
                 f_.FCandidateA = o[1];
                 f_.FCandidateB = o[0];
-                f_.FTriggerPos = P - S < L ? P - S : P - 2 * S;
+                f_.FTriggerPos = drawnAt;
                 f_.FTriggerPosShown = f_.FTriggerPos;
             }
         }

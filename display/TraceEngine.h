@@ -28,10 +28,11 @@
 // A channel that is not shown is cleared and restarts at P = 0.
 //
 // Trigger states (Triggered refresh; gTriggerMode, gTriggerState, gTriggered):
-//   Waiting     mode 1, state 1: both traces fill and roll; the trigger
-//               channel is searched for a candidate edge: the output passes
-//               the level in the edge's direction by more than 0.006 V and
-//               rises (falls) against the output four pairs back.
+//   Waiting     mode 1, state 1: both traces fill and roll; once the first
+//               fifth of the screen is drawn, the trigger channel is
+//               searched for a candidate edge: the output passes the level
+//               in the edge's direction by more than 0.006 V and rises
+//               (falls) against the output four pairs back.
 //   Candidate   FTriggerConfirm 1 or 2: two pairs later the mean of the two
 //               outputs after the crossing must still be past the level and
 //               past the mean of the two before it; else the search goes on.
