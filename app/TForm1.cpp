@@ -206,6 +206,10 @@ void TForm1::SetUpCharts() {
     LineSeries2 = &Chart4->AddSeries(QStringLiteral("LineSeries2"), ChartTheme::TracePen(), true);
     LineSeries3 = &Chart4->AddSeries(QStringLiteral("LineSeries3"), ChartTheme::OverlayPen(), false);
     LineSeries4 = &Chart4->AddSeries(QStringLiteral("LineSeries4"), ChartTheme::OverlayPen(), false);
+    // The level lines' points run past the axis by design; what is drawn is
+    // the level across the visible time axis.
+    Chart2->SpanVisibleAxis(1);
+    Chart4->SpanVisibleAxis(1);
     const QString frequency = tr("Frequency  ( Hz )");
     const QString amplitude = tr("Amplitude");
     ChartTheme::Apply(Chart1, tr("Spectrum Analysis"), frequency, amplitude);

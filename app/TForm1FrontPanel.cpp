@@ -219,9 +219,8 @@ void TForm1::DrawLevelLine(FrontPanel::LevelDrawer drawer, float level) {
     for (const FrontPanel::Point& point : FrontPanel::LevelLine(drawer, FRecordLength0, level)) {
         line.AddXY(point.x, point.y, kBlue);
     }
-    if (drawer != FrontPanel::LevelDrawer::LevelEdit) {
-        line.SetDotted(true);
-    }
+    // Dotted after every drawer, as the level line always is.
+    line.SetDotted(true);
     // The line is hidden whenever trigger mode goes off; drawing it again
     // means it is wanted.
     line.SetVisible(true);

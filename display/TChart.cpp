@@ -71,7 +71,7 @@ TChart::TChart(QWidget* parent) : QChartView(parent) {
 void TChart::RedoReducedSeries() {
     bool any = false;
     for (Entry& e : series_) {
-        if (e.reduced) {
+        if (e.rangeBound) {
             e.pushedVersion = 0;
             e.pushedPoints = 0;
             any = true;
@@ -117,6 +117,14 @@ bool TChart::OpenGlAvailable() {
         return true;
     }();
     return available;
+}
+
+void TChart::SpanVisibleAxis(int index) {
+    Entry& e = series_.at(static_cast<std::size_t>(index));
+    e.spansAxis = true;
+    e.pushedVersion = 0;
+    e.pushedPoints = 0;
+    SchedulePush();
 }
 
 SeriesModel& TChart::AddSeries(const QString& name, const QPen& pen, bool visible) {
@@ -253,8 +261,16 @@ void TChart::Push() {
             e.nextBuffer ^= 1;
             const int n = model.PairCount();
             const int columns = static_cast<int>(chart()->plotArea().width());
-            e.reduced = columns > 0 && n > 2 * columns;
-            if (e.reduced) {
+            const bool reduced = !e.spansAxis && columns > 0 && n > 2 * columns;
+            e.rangeBound = reduced || e.spansAxis;
+            if (e.spansAxis) {
+                buffer.clear();
+                if (n > 0) {
+                    const double y = model.YValue(n - 1);
+                    buffer.append(QPointF(bottom_->min(), y));
+                    buffer.append(QPointF(bottom_->max(), y));
+                }
+            } else if (reduced) {
                 ReduceToColumns(model, bottom_->min(), bottom_->max(), columns, columnPoints_);
                 const int m = static_cast<int>(columnPoints_.x.size());
                 buffer.resize(m);

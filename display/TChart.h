@@ -44,6 +44,12 @@ public:
     SeriesModel& AddSeries(const QString& name, const QPen& pen, bool visible);
     // index < SeriesCount(); anything else throws std::out_of_range.
     SeriesModel& Series(int index);
+    // The series is a horizontal line at the Y of its last point (the
+    // trigger level): whatever X values its model holds, it is pushed as the
+    // two ends of the visible time axis, and again when that range changes.
+    // Points far off the axis would be clipped away, or drawn solid, by the
+    // painter.
+    void SpanVisibleAxis(int index);
     int SeriesCount() const;
     QLineSeries* LineSeries(int index) const;
 
@@ -121,9 +127,11 @@ private:
         // allocates once it has grown to the series' length.
         QList<QPointF> buffers[2];
         int nextBuffer = 0;
-        // Pushed as column extremes: depends on the axis range and the plot
-        // width, so a zoom or a resize pushes it again.
-        bool reduced = false;
+        // Pushed as column extremes, or across the visible axis: depends on
+        // the axis range and the plot width, so a zoom or a resize pushes it
+        // again.
+        bool rangeBound = false;
+        bool spansAxis = false;
     };
 
     void SchedulePush();

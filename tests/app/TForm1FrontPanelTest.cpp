@@ -11,7 +11,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QLineSeries>
 #include <QSignalSpy>
+#include <QValueAxis>
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
@@ -122,6 +124,32 @@ TEST_F(TForm1FrontPanelTest, TriggerOnDrawsTheLevelAndLocksIt) {
     form.Image2Click();
     EXPECT_FALSE(line.Visible());
     EXPECT_TRUE(Edit3()->isEnabled() && SpinEdit1()->isEnabled());
+}
+
+TEST_F(TForm1FrontPanelTest, LevelLineDrawnAcrossTheTimeAxisAtEveryRate) {
+    // 64 S/s in ms, 6.25k and 12.5k in seconds, 100k in ms: the line is the
+    // level from one end of the visible axis to the other, dotted.
+    Edit3()->setText(QStringLiteral("-3.1"));
+    for (int rate : {1, 2, 0, 5}) {
+        Find<QComboBox>("ComboBox3")->setCurrentIndex(rate);
+        form.ComboBox3Change();
+        form.Image1Click();
+        TChart* chart = Chart("Chart2");
+        chart->Push();
+        const QValueAxis* axis = chart->BottomAxis();
+        EXPECT_EQ(chart->LineSeries(1)->points(),
+                  (QList<QPointF>{QPointF(axis->min(), -3.1f), QPointF(axis->max(), -3.1f)}))
+            << rate;
+        EXPECT_TRUE(chart->LineSeries(1)->isVisible());
+        EXPECT_EQ(chart->LineSeries(1)->pen().style(), Qt::DotLine);
+        form.Image2Click();
+        Edit3()->setText(QStringLiteral("0.7"));
+        form.Image1Click();
+        chart->Push();
+        EXPECT_EQ(chart->LineSeries(1)->points().at(0).y(), 0.7f) << "not the earlier level";
+        form.Image2Click();
+        Edit3()->setText(QStringLiteral("-3.1"));
+    }
 }
 
 TEST_F(TForm1FrontPanelTest, TriggerFollowsTheOneShownChannel) {

@@ -98,6 +98,26 @@ TEST_F(TChartTest, AHiddenSeriesCatchesUpWhenShownAndKeepsItsColour) {
     EXPECT_EQ(chart.LineSeries(1)->pen().color(), QColor(Qt::blue));
 }
 
+TEST_F(TChartTest, ALevelLineSpansTheVisibleAxisWhateverItsPoints) {
+    chart.SpanVisibleAxis(1);
+    overlay->SetVisible(true);
+    // Sample indexes in milliseconds on a 0..100 axis: far past its end.
+    for (int i = 0; i < 3072; i += 308) {
+        overlay->AddXY(i * 1000.0, -3.1f);
+    }
+    chart.Push();
+    const QList<QPointF> across = {QPointF(0.0, -3.1f), QPointF(100.0, -3.1f)};
+    EXPECT_EQ(chart.LineSeries(1)->points(), across);
+    EXPECT_EQ(chart.LineSeries(1)->pen().style(), Qt::DotLine);
+    // A zoom or a new time base moves the ends with the axis.
+    chart.SetBottomAxis(0.0, 0.49, 0.05);
+    QApplication::processEvents();
+    EXPECT_EQ(chart.LineSeries(1)->points(), (QList<QPointF>{QPointF(0.0, -3.1f), QPointF(0.49, -3.1f)}));
+    overlay->Clear();
+    chart.Push();
+    EXPECT_TRUE(chart.LineSeries(1)->points().isEmpty());
+}
+
 struct AxisCase {
     double minimum, maximum, increment;
     double interval;  // the grid step shown
