@@ -189,6 +189,11 @@ private:
     void DrawTriggerOverlays(TChart* chart, const char* channelName, int recordLength, int timeBaseIndex);
     void VoltsClick(RadioGroup* group, TChart* chart, int& voltsIndex);
     static QString TimeAxisTitle(int timeBaseIndex);
+    // Label3..Label5: rate, samples per screen and sample time of the signal
+    // acquired (CH0's screen, CH1's when CH0 is off) or, during a demo, of
+    // the demo wave.
+    void ShowSignalFacts(int sampleRate, int samplesPerScreen);
+    void ShowSignalFactsInForce();
     void GenerateDemoWave(int wave, int length);
 
     // Front panel (TForm1FrontPanel.cpp).

@@ -51,6 +51,7 @@ void TForm1::GenerateDemoWave(int wave, int length) {
         trace.AddXY(DemoWaveTime(i, rate, seconds), samples[static_cast<std::size_t>(i)],
                     SeriesModel::kWhite);
     }
+    ShowSignalFacts(rate, n);
     ComputeSpectrum(samples.data(), n, rate, true);
     Chart3->Series(0).Clear();
     Chart4->Series(0).Clear();

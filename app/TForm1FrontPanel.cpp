@@ -84,6 +84,9 @@ void TForm1::CheckListBox1ClickCheck() {
     if (ch1) {
         RadioGroup4Click();
     }
+    if (gDemoWave == 0) {
+        ShowSignalFactsInForce();
+    }
     if (gTriggerMode != 0) {
         // The trigger follows the one channel left on the screen.
         if (const std::optional<int> sole = FrontPanel::SoleChannel(gChannelMask)) {

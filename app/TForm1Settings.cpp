@@ -4,6 +4,7 @@
 
 #include "AcquisitionSettings.h"
 #include "Myconst.h"
+#include "SignalFacts.h"
 #include "TForm1.h"
 #include "Unit1Globals.h"
 
@@ -126,6 +127,21 @@ void TForm1::TimeBaseClick(int channel) {
             waveform->Series(2).SetVisible(false);
         }
     }
+    if (gDemoWave == 0) {
+        ShowSignalFactsInForce();
+    }
+}
+
+void TForm1::ShowSignalFacts(int sampleRate, int samplesPerScreen) {
+    const SignalFacts facts = SignalFacts::For(sampleRate, samplesPerScreen);
+    Label3->setText(QString::fromStdString(facts.sampleRate));
+    Label4->setText(QString::fromStdString(facts.signalLength));
+    Label5->setText(QString::fromStdString(facts.sampleTime));
+}
+
+void TForm1::ShowSignalFactsInForce() {
+    const bool ch1Only = (gChannelMask & 1) == 0 && (gChannelMask & 2) != 0;
+    ShowSignalFacts(gSampleRate, ch1Only ? FRecordLength1 : FRecordLength0);
 }
 
 void TForm1::DrawCapturedTrace(TChart* chart, const std::vector<float>& trace, int recordLength,

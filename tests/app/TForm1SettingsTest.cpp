@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
 #include <QLineEdit>
 #include <QTimer>
 #include <QValueAxis>
@@ -55,6 +57,28 @@ TEST_F(TForm1SettingsTest, TimeBaseSetsLengthTransferScaleAndTimers) {
     EXPECT_EQ(Chart("Chart2")->BottomAxis()->titleText(), QStringLiteral("Time  ( s )"));
     EXPECT_EQ(Find<QTimer>("Timer1")->interval(), 100);
     EXPECT_EQ(Find<QTimer>("Timer2")->interval(), 100);
+}
+
+TEST_F(TForm1SettingsTest, ValueLabelsShowTheSignalInForce) {
+    auto labels = [&] {
+        return Find<QLabel>("Label3")->text() + "|" + Find<QLabel>("Label4")->text() + "|" +
+               Find<QLabel>("Label5")->text();
+    };
+    Find<QComboBox>("ComboBox3")->setCurrentIndex(1);  // "6.25k"
+    form.ComboBox3Change();
+    Find<RadioGroup>("RadioGroup1")->SetItemIndex(3);  // "0.1s"
+    form.RadioGroup1Click();
+    EXPECT_EQ(labels(), QStringLiteral("6250 Hz|1592|160 \u00b5s"));
+    // CH1 alone: its own screen.
+    QListWidget* channels = Find<QListWidget>("CheckListBox1");
+    channels->item(1)->setCheckState(Qt::Checked);
+    channels->item(0)->setCheckState(Qt::Unchecked);
+    form.CheckListBox1ClickCheck();
+    EXPECT_EQ(labels(), QStringLiteral("6250 Hz|3072|160 \u00b5s"));
+    form.Image9Click();
+    EXPECT_EQ(labels(), QStringLiteral("64 Hz|128|15.625 ms")) << "the demo wave";
+    form.Button7Click();
+    EXPECT_EQ(labels(), QStringLiteral("0|0|0"));
 }
 
 TEST_F(TForm1SettingsTest, VoltsPerDivisionSetTheVerticalAxisAndCaptions) {
