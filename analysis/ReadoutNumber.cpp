@@ -84,7 +84,7 @@ Decimal RoundToDigits(Decimal d, int keep) {
 char DigitAt(const Decimal& d, int power) {
     const int index = d.exponent - power;
     return index >= 0 && index < static_cast<int>(d.digits.size()) ? d.digits[static_cast<std::size_t>(index)]
-                                                                    : '0';
+                                                                   : '0';
 }
 
 std::string Fixed(const Decimal& d) {

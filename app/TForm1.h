@@ -215,6 +215,8 @@ private:
     void ComputeSpectrum(const double* samples, int n, int sampleRate, bool ch0);
     void DetectPeaks(const double* magnitudes, int count, bool ch0);
     void ResetPeakList(QPlainTextEdit* memo);
+    // ResetPeakList on a list that shows lines; blank lists stay blank.
+    void ResetListedPeaks(QPlainTextEdit* memo);
     void WritePeakLines(QPlainTextEdit* memo, const std::vector<std::string>& lines);
     // Stops and joins the analysis thread; results it has sent and not yet
     // shown are dropped.

@@ -110,6 +110,11 @@ void TForm1::Button6Click() {
     // is unavailable until the next Start.
     Image7->hide();
     Image8->show();
+    // Nothing waits for a trigger either; a completed capture keeps saying
+    // so.
+    if (gTriggered == 0) {
+        Panel6->hide();
+    }
 }
 
 void TForm1::Button7Click() {

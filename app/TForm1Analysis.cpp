@@ -82,6 +82,13 @@ void TForm1::ResetPeakList(QPlainTextEdit* memo) {
     WritePeakLines(memo, lines);
 }
 
+void TForm1::ResetListedPeaks(QPlainTextEdit* memo) {
+    // The six blank lines of a list that never listed anything stay blank.
+    if (!memo->toPlainText().trimmed().isEmpty()) {
+        ResetPeakList(memo);
+    }
+}
+
 void TForm1::WritePeakLines(QPlainTextEdit* memo, const std::vector<std::string>& lines) {
     QStringList text;
     for (const std::string& line : lines) {

@@ -3,6 +3,8 @@
 // first.
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
 #include <QTimer>
 
 #include <algorithm>
@@ -38,6 +40,14 @@ void TForm1::GenerateDemoWave(int wave, int length) {
     gTriggered = 0;
     Image1->show();
     Image2->hide();
+    // The run is over: Hold is unavailable, and the level, free again with
+    // trigger mode off, can be edited.
+    Image7->hide();
+    Image8->show();
+    SpinEdit1->setEnabled(true);
+    Edit3->setEnabled(true);
+    Edit5->clear();
+    Edit6->clear();
 
     for (TChart* chart : {Chart2, Chart1, Chart3, Chart4}) {
         chart->Series(0).Clear();
@@ -55,4 +65,5 @@ void TForm1::GenerateDemoWave(int wave, int length) {
     ComputeSpectrum(samples.data(), n, rate, true);
     Chart3->Series(0).Clear();
     Chart4->Series(0).Clear();
+    ResetListedPeaks(Memo5);
 }

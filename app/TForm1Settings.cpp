@@ -41,6 +41,9 @@ void TForm1::ComboBox3Change() {
         for (TChart* chart : {Chart2, Chart1, Chart3, Chart4}) {
             chart->Series(0).Clear();
         }
+        // The peaks of the spectra just cleared go with them.
+        ResetListedPeaks(Memo3);
+        ResetListedPeaks(Memo5);
     }
     if (choice) {
         // The groups now show the rate's own time base. Applying it at once
@@ -114,6 +117,7 @@ void TForm1::TimeBaseClick(int channel) {
     } else if (gTriggered == 0) {
         chart->Series(0).Clear();
         (ch0 ? Chart1 : Chart3)->Series(0).Clear();
+        ResetListedPeaks(ch0 ? Memo3 : Memo5);
     } else if ((gChannelMask & (ch0 ? 1 : 2)) != 0) {
         DrawCapturedTrace(chart, ch0 ? gCapturedTrace0 : gCapturedTrace1, recordLength, index);
     }

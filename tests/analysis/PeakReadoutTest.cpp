@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <random>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "PeakReadout.h"
@@ -78,10 +78,10 @@ TEST(PeakReadoutTest, ReadoutRoundsTheDecimalHalfAwayFromZero) {
     // Binary ties (781.25 is exact) round up like the decimal they are, and
     // a value typed as 1.005 reads as 1.005, not as the double below it.
     const std::vector<std::pair<double, const char*>> cases = {
-        {781.25, "781.30"},  {231.25, "231.30"},   {-781.25, "-781.30"}, {0.125, "0.13"},
-        {1.005, "1.01"},     {12345.0, "1.235E+04"}, {99.995, "100.00"},   {999.95, "1000.00"},
-        {-0.004, "0.00"},    {-0.006, "-0.01"},    {0.0049, "0.00"},     {1e-300, "0.00"},
-        {32.5520833, "32.55"}, {1e300, "1.000E+300"}, {-0.0, "0.00"},     {std::nan(""), "NAN"},
+        {781.25, "781.30"},    {231.25, "231.30"},     {-781.25, "-781.30"}, {0.125, "0.13"},
+        {1.005, "1.01"},       {12345.0, "1.235E+04"}, {99.995, "100.00"},   {999.95, "1000.00"},
+        {-0.004, "0.00"},      {-0.006, "-0.01"},      {0.0049, "0.00"},     {1e-300, "0.00"},
+        {32.5520833, "32.55"}, {1e300, "1.000E+300"},  {-0.0, "0.00"},       {std::nan(""), "NAN"},
     };
     for (const auto& [value, text] : cases) {
         EXPECT_EQ(FormatReadoutNumber(value), text) << value;

@@ -6,10 +6,11 @@
 
 namespace {
 
-// Unpaced: a 10 Hz sine of 2 V on CH0.
-SimOptions SineOnCh0Options() {
+// Unpaced: a 10 Hz sine of 2 V on CH0, 20 Hz of 1 V on CH1.
+SimOptions SineOptions() {
     SimOptions options;
-    options.signals.channels = {SimSignal{SimShape::Sine, 10.0, 2.0, 0.0}, SimSignal{}};
+    options.signals.channels = {SimSignal{SimShape::Sine, 10.0, 2.0, 0.0},
+                                SimSignal{SimShape::Sine, 20.0, 1.0, 0.0}};
     options.paced = false;
     return options;
 }
@@ -20,7 +21,9 @@ SimOptions SineOnCh0Options() {
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSpinBox>
 #include <QTest>
 
 #include "PeakReadout.h"
@@ -110,7 +113,7 @@ TEST_F(TForm1AnalysisTest, CursorReadoutShowsTheValuesUnderThePointerUntilTheNex
 }
 
 // The analysis thread on the simulated instrument: a 10 Hz sine of 2 V on
-// CH0 at 6250 samples/s, CH1 shown as well.
+// CH0 and CH1 at 6250 samples/s.
 class TForm1LiveAnalysisTest : public TForm1AnalysisTest {
 protected:
     static DeviceLink Link(const std::shared_ptr<SimulatedInstrument>& sim) {
@@ -120,7 +123,7 @@ protected:
                 .simulator = sim};
     }
     TForm1LiveAnalysisTest()
-        : TForm1AnalysisTest(Link(std::make_shared<SimulatedInstrument>(SineOnCh0Options()))) {}
+        : TForm1AnalysisTest(Link(std::make_shared<SimulatedInstrument>(SineOptions()))) {}
 
     void SetUp() override {
         form.FormCreate();
@@ -144,6 +147,39 @@ TEST_F(TForm1LiveAnalysisTest, TriggeredCaptureIsAnalysedOncePerChannelAndStopsT
     EXPECT_EQ(Series("Chart1").Count(), 1536);
     EXPECT_EQ(Series("Chart3").Count(), 1536);
     EXPECT_TRUE(Listed());
+}
+
+TEST_F(TForm1LiveAnalysisTest, WhatTheWindowShowsIsTheStateInForce) {
+    const QStringList empty = Expected({});
+    auto shown = [&](const char* name) { return !Find<QWidget>(name)->isHidden(); };
+    auto readouts = [&] { return Find<QLineEdit>("Edit5")->text() + Find<QLineEdit>("Edit6")->text(); };
+    form.Button1Click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Listed() && !readouts().isEmpty(); }, kWaitMs));
+    // A new rate clears the spectra, and their peaks with them.
+    Find<QComboBox>("ComboBox3")->setCurrentIndex(2);
+    form.ComboBox3Change();
+    EXPECT_EQ(Lines("Memo3"), empty);
+    EXPECT_EQ(Lines("Memo5"), empty);
+    // A demo during a run: the run's readouts, CH1 peaks and Hold go.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Lines("Memo5") != empty; }, kWaitMs));
+    ASSERT_TRUE(shown("Image7"));
+    form.Image9Click();
+    EXPECT_EQ(Lines("Memo5"), empty);
+    EXPECT_TRUE(readouts().isEmpty());
+    EXPECT_TRUE(!shown("Image7") && shown("Image8"));
+    // Hold while waiting for a trigger that never comes: nothing waits.
+    Find<QLineEdit>("Edit3")->setText(QStringLiteral("9"));
+    form.Image1Click();
+    form.Image5Click();
+    ASSERT_TRUE(shown("Panel6"));
+    form.Image7Click();
+    EXPECT_FALSE(shown("Panel6"));
+    // A demo while waiting turns trigger mode off and frees the level.
+    form.Image5Click();
+    ASSERT_FALSE(Find<QLineEdit>("Edit3")->isEnabled());
+    form.Image11Click();
+    EXPECT_TRUE(shown("Image1") && !shown("Image2"));
+    EXPECT_TRUE(Find<QLineEdit>("Edit3")->isEnabled() && Find<QSpinBox>("SpinEdit1")->isEnabled());
 }
 
 TEST_F(TForm1LiveAnalysisTest, FreeRunningSpectraFollowUntilCloseJoinsTheSleepingThread) {

@@ -10,13 +10,13 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QLineSeries>
+#include <QPlainTextEdit>
 #include <QSignalSpy>
-#include <QValueAxis>
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
+#include <QValueAxis>
 
 #include "RadioGroup.h"
 #include "TChart.h"

@@ -2,8 +2,8 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QListWidget>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTimer>
 #include <QValueAxis>
 

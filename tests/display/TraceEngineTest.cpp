@@ -451,8 +451,8 @@ INSTANTIATE_TEST_SUITE_P(
                     [](int i) { return std::uint16_t(std::clamp(2300 - (1500 - i) * 10, 2140, 2460)); }, 1500,
                     1500, 1},
         // Drawn at 300, inside the screen's first fifth (614): not armed yet.
-        TriggerCase{"BeforeTheFirstFifth", "CH0", 1, 0.0f, [](int i) { return RisingThroughZero(i, 300); }, 300,
-                    -1, 0},
+        TriggerCase{"BeforeTheFirstFifth", "CH0", 1, 0.0f, [](int i) { return RisingThroughZero(i, 300); },
+                    300, -1, 0},
         // Found at the last point while rolling; two rolls later it sits at L - 3.
         TriggerCase{"WhileRolling", "CH0", 1, 0.0f, [](int i) { return RisingThroughZero(i, 3500); }, 3500,
                     3069, 1}),
