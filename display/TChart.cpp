@@ -18,6 +18,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "AxisLabelItems.h"
 #include "PlotMapping.h"
 
 namespace {
@@ -64,6 +65,8 @@ TChart::TChart(QWidget* parent) : QChartView(parent) {
     setRubberBand(QChartView::NoRubberBand);  // the zoom below replaces the built-in one
     zoomTimer_.setInterval(kZoomStepMs);
     connect(&zoomTimer_, &QTimer::timeout, this, &TChart::ZoomStep);
+    bottomLabels_ = std::make_unique<AxisLabelItems>(c, bottom_, Qt::Horizontal);
+    leftLabels_ = std::make_unique<AxisLabelItems>(c, left_, Qt::Vertical);
     connect(bottom_, &QValueAxis::rangeChanged, this, &TChart::RedoReducedSeries);
     connect(c, &QChart::plotAreaChanged, this, &TChart::RedoReducedSeries);
 }
@@ -88,6 +91,8 @@ TChart::~TChart() {
     for (Entry& e : series_) {
         e.model->SetChangeHandler(nullptr);
     }
+    bottomLabels_.reset();
+    leftLabels_.reset();
 }
 
 bool TChart::OpenGlAvailable() {
@@ -117,6 +122,14 @@ bool TChart::OpenGlAvailable() {
         return true;
     }();
     return available;
+}
+
+QStringList TChart::AxisLabels(Qt::Orientation orientation) const {
+    return (orientation == Qt::Horizontal ? bottomLabels_ : leftLabels_)->Texts();
+}
+
+QList<QRectF> TChart::AxisLabelRects(Qt::Orientation orientation) const {
+    return (orientation == Qt::Horizontal ? bottomLabels_ : leftLabels_)->Rects();
 }
 
 void TChart::SpanVisibleAxis(int index) {

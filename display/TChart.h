@@ -5,6 +5,7 @@
 #include <QPen>
 #include <QPointF>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
 #include <cstdint>
@@ -15,6 +16,7 @@
 #include "PlotMapping.h"
 #include "SeriesModel.h"
 
+class AxisLabelItems;
 class QGraphicsSimpleTextItem;
 class QLineSeries;
 class QRubberBand;
@@ -62,6 +64,10 @@ public:
     void SetTitle(const QString& title);
     QValueAxis* BottomAxis() const { return bottom_; }
     QValueAxis* LeftAxis() const { return left_; }
+    // The labels shown along an axis and where (chart coordinates): every
+    // grid line's, or every 2nd, 5th, 10th ... where they would collide.
+    QStringList AxisLabels(Qt::Orientation orientation) const;
+    QList<QRectF> AxisLabelRects(Qt::Orientation orientation) const;
 
     // Whether solid series are drawn through OpenGL on this display.
     static bool OpenGlAvailable();
@@ -149,6 +155,9 @@ private:
 
     QValueAxis* bottom_ = nullptr;
     QValueAxis* left_ = nullptr;
+    // Deleted before the chart they draw on.
+    std::unique_ptr<AxisLabelItems> bottomLabels_;
+    std::unique_ptr<AxisLabelItems> leftLabels_;
     Range bottomFixed_;
     Range leftFixed_;
     std::vector<Entry> series_;

@@ -118,6 +118,31 @@ TEST_F(TChartTest, ALevelLineSpansTheVisibleAxisWhateverItsPoints) {
     EXPECT_TRUE(chart.LineSeries(1)->points().isEmpty());
 }
 
+TEST_F(TChartTest, AxisLabelsNeverRunIntoEachOther) {
+    // 64 S/s on "1ms": 0 to 15.6 ms on a 1 ms grid, on a narrow chart; and
+    // 0.1 V per division across zero.
+    chart.resize(300, 200);
+    chart.SetBottomAxis(0.0, 15.625, 1.0);
+    chart.SetLeftAxis(-0.5, 0.5, 0.1);
+    QApplication::processEvents();
+    for (Qt::Orientation orientation : {Qt::Horizontal, Qt::Vertical}) {
+        const QStringList texts = chart.AxisLabels(orientation);
+        const QList<QRectF> rects = chart.AxisLabelRects(orientation);
+        ASSERT_GE(texts.size(), 3) << orientation;
+        for (qsizetype i = 1; i < rects.size(); ++i) {
+            EXPECT_FALSE(rects[i].intersects(rects[i - 1])) << texts[i].toStdString();
+        }
+        EXPECT_FALSE(texts.join(QString()).contains(QChar(0x2026)));
+    }
+    EXPECT_TRUE(chart.AxisLabels(Qt::Vertical).contains(QStringLiteral("0.00")));
+    EXPECT_FALSE(chart.AxisLabels(Qt::Vertical).contains(QStringLiteral("-0.00")));
+    // Qt's own labels only hold the room.
+    EXPECT_EQ(chart.BottomAxis()->labelsColor().alpha(), 0);
+    chart.resize(1200, 600);
+    QApplication::processEvents();
+    EXPECT_EQ(chart.AxisLabels(Qt::Horizontal).size(), 16) << "room for every line again";
+}
+
 struct AxisCase {
     double minimum, maximum, increment;
     double interval;  // the grid step shown
