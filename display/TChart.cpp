@@ -3,6 +3,7 @@
 #include "ColumnReduction.h"
 
 #include <QChart>
+#include <QGraphicsRectItem>
 #include <QGraphicsScene>
 #include <QGraphicsSimpleTextItem>
 #include <QGuiApplication>
@@ -30,6 +31,9 @@ constexpr double kWideScale = 1000.0;  // from here whole steps are labelled wit
 
 // Zoom steps follow each other at about the screen's refresh rate.
 constexpr int kZoomStepMs = 15;
+
+// Room between the cursor readout and the edge of its backing box.
+constexpr int kOverlayPadding = 3;
 
 // A drag shorter than this is a click, not a zoom rectangle.
 constexpr int kMinDrag = 3;
@@ -336,8 +340,15 @@ void TChart::GetCursorValues(int x, int y, double& xValue, double& yValue) const
 
 void TChart::ShowOverlayText(const QString& text, QPoint topLeft, const QColor& colour, int pointSize) {
     if (overlay_ == nullptr) {
+        // A dark box under the text keeps it readable over a trace or the
+        // grid; both sit above the plot and its series.
+        overlayBox_ = new QGraphicsRectItem;
+        overlayBox_->setZValue(1e6);
+        overlayBox_->setBrush(QColor(0, 0, 0, 215));
+        overlayBox_->setPen(QPen(QColor(255, 255, 255, 70), 1.0));
+        scene()->addItem(overlayBox_);
         overlay_ = new QGraphicsSimpleTextItem;
-        overlay_->setZValue(1e6);  // above the plot and its series
+        overlay_->setZValue(1e6 + 1);
         scene()->addItem(overlay_);
     }
     QFont font = overlay_->font();
@@ -347,19 +358,25 @@ void TChart::ShowOverlayText(const QString& text, QPoint topLeft, const QColor& 
     overlay_->setText(text);
     const QRectF box = overlay_->boundingRect();
     const QRect view = viewport()->rect();
-    const int x =
-        std::clamp(topLeft.x(), 0, std::max(0, view.width() - static_cast<int>(std::ceil(box.width()))));
-    const int y =
-        std::clamp(topLeft.y(), 0, std::max(0, view.height() - static_cast<int>(std::ceil(box.height()))));
-    overlay_->setPos(mapToScene(QPoint(x, y)));
+    const int width = static_cast<int>(std::ceil(box.width()));
+    const int height = static_cast<int>(std::ceil(box.height()));
+    const int x = std::clamp(topLeft.x(), kOverlayPadding,
+                             std::max(kOverlayPadding, view.width() - width - kOverlayPadding));
+    const int y = std::clamp(topLeft.y(), kOverlayPadding,
+                             std::max(kOverlayPadding, view.height() - height - kOverlayPadding));
+    const QPointF at = mapToScene(QPoint(x, y));
+    overlay_->setPos(at);
+    overlayBox_->setRect(QRectF(at, box.size())
+                             .adjusted(-kOverlayPadding, -kOverlayPadding, kOverlayPadding, kOverlayPadding));
     overlay_->show();
+    overlayBox_->show();
 }
 
 QRect TChart::OverlayRect() const {
-    if (overlay_ == nullptr || !overlay_->isVisible()) {
+    if (overlayBox_ == nullptr || !overlayBox_->isVisible()) {
         return {};
     }
-    const QRectF box = overlay_->sceneBoundingRect();
+    const QRectF box = overlayBox_->rect();
     return {mapFromScene(box.topLeft()),
             QSize(static_cast<int>(std::ceil(box.width())), static_cast<int>(std::ceil(box.height())))};
 }
@@ -371,6 +388,7 @@ QString TChart::OverlayText() const {
 void TChart::WipeOverlay() {
     if (overlay_ != nullptr) {
         overlay_->hide();
+        overlayBox_->hide();
     }
 }
 

@@ -17,6 +17,7 @@
 #include "SeriesModel.h"
 
 class AxisLabelItems;
+class QGraphicsRectItem;
 class QGraphicsSimpleTextItem;
 class QLineSeries;
 class QRubberBand;
@@ -84,11 +85,11 @@ public:
     void GetCursorValues(int x, int y, double& xValue, double& yValue) const;
 
     // Text over the plot with its top-left corner at a view pixel, on a
-    // clear background, until the chart is next redrawn: a push that
+    // dark backing box, until the chart is next redrawn: a push that
     // changes a series, a zoom step or a resize wipes it. OverlayText() is
     // what is shown now, empty when nothing is. Near the chart's edge the
     // text moves inwards so that all of it stays readable; OverlayRect() is
-    // where it is drawn, in view pixels.
+    // where it is drawn with its box, in view pixels.
     void ShowOverlayText(const QString& text, QPoint topLeft, const QColor& colour, int pointSize);
     QString OverlayText() const;
     QRect OverlayRect() const;
@@ -164,6 +165,7 @@ private:
     ColumnPoints columnPoints_;  // scratch of the column reduction, kept between pushes
     bool pushPending_ = false;
     QGraphicsSimpleTextItem* overlay_ = nullptr;  // owned by the scene
+    QGraphicsRectItem* overlayBox_ = nullptr;     // owned by the scene
 
     bool zoomEnabled_ = true;
     bool zoomAnimated_ = false;
