@@ -42,12 +42,12 @@ bool WriteBins(const std::string& path, std::ostream& standardOutput, const Spec
 }  // namespace
 
 int RunSpectrum(const SpectrumArguments& arguments, CliContext& context) {
-    const std::string& name = arguments.file;
+    const std::string name = arguments.file == "-" ? std::string("standard input") : arguments.file;
     std::ifstream file;
     std::istream* in = &context.in;
-    if (name != "-") {
+    if (arguments.file != "-") {
         errno = 0;
-        file.open(name, std::ios::binary);
+        file.open(arguments.file, std::ios::binary);
         if (!file) {
             ReportError(context, name + ": cannot be read" +
                                      (errno != 0 ? std::string(": ") + std::strerror(errno) : ""));

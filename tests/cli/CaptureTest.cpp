@@ -28,28 +28,6 @@ double Number(const std::string& text) {
     return value;
 }
 
-struct Wav {
-    SF_INFO info{};
-    std::vector<std::uint8_t> bytes;
-};
-
-// The recording as a reader other than ours sees it.
-std::optional<Wav> ReadWav(const std::string& path) {
-    Wav wav;
-    SNDFILE* file = sf_open(path.c_str(), SFM_READ, &wav.info);
-    if (file == nullptr) {
-        return std::nullopt;
-    }
-    wav.bytes.resize(static_cast<std::size_t>(wav.info.frames));
-    sf_read_raw(file, wav.bytes.data(), static_cast<sf_count_t>(wav.bytes.size()));
-    sf_close(file);
-    return wav;
-}
-
-void WriteFile(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
-
 TEST(CaptureTest, RowsTimesValuesZeroAdjustCalibrationAndWavAtBothReaderPaths) {
     const struct {
         const char* rate;
