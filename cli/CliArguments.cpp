@@ -5,6 +5,7 @@
 #include <map>
 
 #include "CliValues.h"
+#include "MessageQuote.h"
 #include "WavWriter.h"
 
 namespace {

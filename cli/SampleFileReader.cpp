@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "CliValues.h"
+#include "MessageQuote.h"
 
 namespace {
 

@@ -121,6 +121,7 @@ Ran RunIn(const fs::path& dir, const Row& row) {
 }
 
 TEST(HostileInputTest, EachEndsWithItsStatusAndOneLine) {
+    const std::string longText(5000, 'x');
     const Row rows[] = {
         // Files that cannot be read.
         {.what = "a folder",
@@ -136,6 +137,15 @@ TEST(HostileInputTest, EachEndsWithItsStatusAndOneLine) {
          .in = "folder",
          .status = kExitFile,
          .gist = "standard input: cannot be read: Is a directory"},
+        // Arguments of thousands of characters are quoted short.
+        {.what = "--sim-identity of 5000",
+         .args = {"list", "--simulate", "--sim-identity=" + longText},
+         .status = kExitUsage,
+         .gist = "\"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\"... (5000 characters)"},
+        {.what = "--simulate of 5000",
+         .args = {"list", "--simulate=" + longText},
+         .status = kExitUsage,
+         .gist = "(5000 characters)"},
     };
     const std::string samples = "time_s,ch0_v\n0,1\n0.015625,2\n0.03125,1\n";
     for (const Row& row : rows) {
