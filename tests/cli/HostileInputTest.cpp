@@ -120,6 +120,16 @@ Ran RunIn(const fs::path& dir, const Row& row) {
     return ran;
 }
 
+void LeftAlone(const fs::path& path, fs::file_type type) {
+    EXPECT_EQ(fs::symlink_status(path).type(), type) << path;
+}
+
+std::vector<std::string> Capture(std::vector<std::string> more) {
+    std::vector<std::string> args{"capture", "--rate", "64", "--duration", "1", "--simulate"};
+    args.insert(args.end(), more.begin(), more.end());
+    return args;
+}
+
 TEST(HostileInputTest, EachEndsWithItsStatusAndOneLine) {
     const std::string longText(5000, 'x');
     const Row rows[] = {
@@ -137,6 +147,33 @@ TEST(HostileInputTest, EachEndsWithItsStatusAndOneLine) {
          .in = "folder",
          .status = kExitFile,
          .gist = "standard input: cannot be read: Is a directory"},
+        // Paths --wav must not delete.
+        {.what = "--wav FIFO",
+         .args = Capture({"--wav", "fifo"}),
+         .status = kExitFile,
+         .gist = "fifo: cannot be written: it is a FIFO",
+         .check = [](const fs::path& dir) { LeftAlone(dir / "fifo", fs::file_type::fifo); }},
+        {.what = "--wav device",
+         .args = Capture({"--wav", "device"}),
+         .status = kExitFile,
+         .gist = "it is a device",
+         .check = [](const fs::path& dir) { LeftAlone(dir / "device", fs::file_type::character); }},
+        {.what = "--wav folder",
+         .args = Capture({"--wav", "folder"}),
+         .status = kExitFile,
+         .gist = "it is a folder",
+         .check = [](const fs::path& dir) { LeftAlone(dir / "folder", fs::file_type::directory); }},
+        {.what = "--wav link",
+         .args = Capture({"--wav", "link.wav"}),
+         .status = kExitOk,
+         .gist = "",
+         .check =
+             [](const fs::path& dir) {
+                 LeftAlone(dir / "link.wav", fs::file_type::symlink);
+                 const std::optional<Wav> wav = ReadWav((dir / "target.wav").string());
+                 ASSERT_TRUE(wav);
+                 EXPECT_EQ(wav->bytes.size(), 64u);
+             }},
         // Output onto the input.
         {.what = "--bins the input",
          .args = {"spectrum", "in.csv", "--bins", "in.csv"},
