@@ -13,3 +13,8 @@ int RunDemo(const DemoArguments& arguments, CliContext& context);
 
 // "daq-cli: " + message, one line.
 void ReportError(CliContext& context, std::string_view message);
+
+// Flushes context.out. When it could not take everything written to it (a
+// full disk, a closed pipe or descriptor), says so in one line and returns
+// false.
+bool FlushOutput(CliContext& context);

@@ -1,5 +1,7 @@
 #include "RunCli.h"
 
+#include <cerrno>
+#include <cstring>
 #include <new>
 #include <string>
 
@@ -11,6 +13,18 @@ void ReportError(CliContext& context, std::string_view message) {
     context.err.flush();
 }
 
+bool FlushOutput(CliContext& context) {
+    context.out.flush();
+    if (context.out) {
+        return true;
+    }
+    // The failed write left its reason; nothing since has touched the system.
+    const int reason = errno;
+    ReportError(context, std::string("standard output: cannot be written") +
+                             (reason != 0 ? std::string(": ") + std::strerror(reason) : std::string()));
+    return false;
+}
+
 int RunCli(const std::vector<std::string_view>& args, CliContext& context) {
     const CliParse parse = ParseCliArguments(args);
     if (!parse.arguments) {
@@ -20,8 +34,7 @@ int RunCli(const std::vector<std::string_view>& args, CliContext& context) {
     const CliArguments& arguments = *parse.arguments;
     if (arguments.help) {
         context.out << HelpText(arguments.command);
-        context.out.flush();
-        return kExitOk;
+        return FlushOutput(context) ? kExitOk : kExitFile;
     }
     // The device options are checked for every subcommand, so a typing
     // error never goes unnoticed.

@@ -114,11 +114,14 @@ int RunSpectrum(const SpectrumArguments& arguments, CliContext& context) {
     for (const std::string& line : DetectPeaks(spectrum)) {
         context.out << line << '\n';
     }
-    context.out.flush();
+    if (!FlushOutput(context)) {
+        return kExitFile;
+    }
     if (arguments.bins && !WriteBins(*arguments.bins, context.out, spectrum)) {
-        ReportError(context, *arguments.bins + ": cannot be written" +
+        ReportError(context, (*arguments.bins == "-" ? std::string("standard output") : *arguments.bins) +
+                                 ": cannot be written" +
                                  (errno != 0 ? std::string(": ") + std::strerror(errno) : ""));
         return kExitFile;
     }
-    return context.out ? kExitOk : kExitFile;
+    return kExitOk;
 }

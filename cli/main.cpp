@@ -10,7 +10,10 @@
 #include <io.h>
 #define DAQ_ISATTY _isatty
 #else
+#include <fcntl.h>
 #include <unistd.h>
+
+#include <cerrno>
 #define DAQ_ISATTY isatty
 #endif
 
@@ -28,9 +31,28 @@ extern "C" void OnInterrupt(int signal) {
     std::signal(signal, SIG_DFL);
 }
 
+// Started with standard input, output or error closed, the program would
+// get one of those numbers for the next file it opens (the device monitor's
+// socket, say) and write its output there. Each closed one is taken by
+// /dev/null opened for reading only, so output to it fails and is reported
+// and input from it ends at once.
+void HoldStandardDescriptors() {
+#ifndef _WIN32
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (fcntl(fd, F_GETFD) == -1 && errno == EBADF) {
+            const int held = open("/dev/null", O_RDONLY);
+            if (held != fd && held >= 0) {
+                close(held);
+            }
+        }
+    }
+#endif
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    HoldStandardDescriptors();
     std::signal(SIGINT, OnInterrupt);
     std::signal(SIGTERM, OnInterrupt);
 #ifdef SIGPIPE
