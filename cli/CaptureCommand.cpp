@@ -58,6 +58,10 @@ int RunCapture(const CaptureArguments& arguments, const CommandLine& device, Cli
             instrument.zeroAdjust[channel], calibration[channel].gain, calibration[channel].offset};
     }
 
+    // From here on an interrupt ends the capture with complete files.
+    if (context.finishing != nullptr) {
+        context.finishing->store(true);
+    }
     std::string error;
     std::unique_ptr<CsvFrameSink> csv;
     std::unique_ptr<WavFrameSink> wav;

@@ -33,14 +33,13 @@ public:
         out.str({});
         err.str({});
         std::vector<std::string_view> views(args.begin(), args.end());
-        CliContext context{out,         err,   in,
-                           interrupted, false, CalibrationLocations{dir_ / "program", dir_ / "user"}};
+        CliContext context = Context(interrupted);
         return RunCli(views, context);
     }
 
     CliContext Context(const std::atomic<bool>* interrupted = nullptr) {
-        return CliContext{out,         err,   in,
-                          interrupted, false, CalibrationLocations{dir_ / "program", dir_ / "user"}};
+        return CliContext{
+            out, err, in, interrupted, false, CalibrationLocations{dir_ / "program", dir_ / "user"}, nullptr};
     }
 
     std::ostringstream out;

@@ -120,9 +120,25 @@ Ran RunIn(const fs::path& dir, const Row& row) {
     return ran;
 }
 
+// What a cut capture must leave: a CSV of whole rows and a WAV file holding
+// one sample per row.
+void ValidCut(const fs::path& dir) {
+    const auto rows = ReadCsv((dir / "cut.csv").string());
+    ASSERT_GT(rows.size(), 1u);
+    for (const auto& row : rows) {
+        ASSERT_EQ(row.size(), 3u);
+    }
+    const std::optional<Wav> wav = ReadWav((dir / "cut.wav").string());
+    ASSERT_TRUE(wav);
+    EXPECT_EQ(wav->bytes.size(), rows.size() - 1);
+}
+
 void LeftAlone(const fs::path& path, fs::file_type type) {
     EXPECT_EQ(fs::symlink_status(path).type(), type) << path;
 }
+
+const std::vector<std::string> kCapture{"capture", "--rate",  "6.25k", "--duration", "60",
+                                        "--csv",   "cut.csv", "--wav", "cut.wav",    "--simulate"};
 
 std::vector<std::string> Capture(std::vector<std::string> more) {
     std::vector<std::string> args{"capture", "--rate", "64", "--duration", "1", "--simulate"};
@@ -191,6 +207,31 @@ TEST(HostileInputTest, EachEndsWithItsStatusAndOneLine) {
          .args = {"spectrum", "in.csv", "--bins", "hard.csv"},
          .status = kExitUsage,
          .gist = "input"},
+        // Signals during a capture, however many and whichever.
+        {.what = "SIGINT x3",
+         .args = kCapture,
+         .signals = {SIGINT, SIGINT, SIGINT},
+         .status = kExitInterrupted,
+         .gist = "interrupted after",
+         .check = ValidCut},
+        {.what = "SIGINT SIGHUP SIGTERM",
+         .args = kCapture,
+         .signals = {SIGINT, SIGHUP, SIGTERM},
+         .status = kExitInterrupted,
+         .gist = "interrupted after",
+         .check = ValidCut},
+        {.what = "SIGTERM",
+         .args = kCapture,
+         .signals = {SIGTERM},
+         .status = kExitInterrupted,
+         .gist = "interrupted after",
+         .check = ValidCut},
+        {.what = "SIGHUP",
+         .args = kCapture,
+         .signals = {SIGHUP},
+         .status = kExitInterrupted,
+         .gist = "interrupted after",
+         .check = ValidCut},
         // Standard output that takes nothing.
         {.what = "demo > /dev/full",
          .args = {"demo", "1"},
