@@ -67,6 +67,25 @@ TEST(CaptureTest, RowsTimesValuesZeroAdjustCalibrationAndWavAtBothReaderPaths) {
     }
 }
 
+TEST(CaptureTest, ACalibrationWithoutFiniteReadingsIsReportedAndLeftOut) {
+    CliRun cli;
+    WriteFile(cli.Path("program/calibration.ini"),
+              "[Calibration Settings(V)]\r\nCH0 Input1=0\r\nCH0 Output1=0\r\nCH0 Input2=3e38\r\nCH0 "
+              "Output2=1\r\n");
+    ASSERT_EQ(cli.Run({"capture", "--rate", "64", "--duration", "0.25", "--csv", cli.Path("run.csv"),
+                       "--simulate=dc:0:0.25,dc:0:-0.75"}),
+              kExitOk);
+    const std::string err = cli.err.str();
+    EXPECT_EQ(err.find('\n'), err.size() - 1) << err;
+    EXPECT_NE(err.find("warning: "), std::string::npos) << err;
+    EXPECT_NE(err.find("CH0 (gain 3e+38, offset 0); captured uncalibrated"), std::string::npos) << err;
+    const auto rows = ReadCsv(cli.Path("run.csv"));
+    ASSERT_EQ(rows.size(), 17u);
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        EXPECT_NEAR(Number(rows[i][1]), 0.25, kVoltsPerRawStep);
+    }
+}
+
 TEST(CaptureTest, SpectrumOfACaptureEqualsTheWindowsComputationOnTheSameSamples) {
     CliRun cli;
     ASSERT_EQ(cli.Run({"capture", "--rate", "6250", "--duration", "0.5", "--channels", "1", "--csv",
