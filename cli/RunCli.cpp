@@ -1,6 +1,7 @@
 #include "RunCli.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <new>
 #include <string>
@@ -9,7 +10,21 @@
 #include "CliExit.h"
 
 void ReportError(CliContext& context, std::string_view message) {
-    context.err << "daq-cli: " << message << '\n';
+    // A file name may hold a line break or a terminal control; the message
+    // stays one line and shows them as \xNN.
+    std::string line = "daq-cli: ";
+    for (const char c : message) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7f) {
+            char escaped[5];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+            line += escaped;
+        } else {
+            line += c;
+        }
+    }
+    line += '\n';
+    context.err << line;
     context.err.flush();
 }
 

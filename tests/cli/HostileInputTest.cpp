@@ -163,6 +163,10 @@ TEST(HostileInputTest, EachEndsWithItsStatusAndOneLine) {
          .in = "folder",
          .status = kExitFile,
          .gist = "standard input: cannot be read: Is a directory"},
+        {.what = "a line break in the name",
+         .args = {"spectrum", "a\nb"},
+         .status = kExitFile,
+         .gist = "a\\x0Ab: cannot be read: No such file or directory"},
         // Paths --wav must not delete.
         {.what = "--wav FIFO",
          .args = Capture({"--wav", "fifo"}),
