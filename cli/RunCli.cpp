@@ -33,7 +33,8 @@ bool FlushOutput(CliContext& context) {
     if (context.out) {
         return true;
     }
-    // The failed write left its reason; nothing since has touched the system.
+    // errno still holds the failed write's reason: the commands make no
+    // other system call between writing their output and this check.
     const int reason = errno;
     ReportError(context, std::string("standard output: cannot be written") +
                              (reason != 0 ? std::string(": ") + std::strerror(reason) : std::string()));

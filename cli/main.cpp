@@ -33,6 +33,10 @@ static_assert(std::atomic<bool>::is_always_lock_free, "the signal handler needs 
 extern "C" void OnInterrupt(int signal) {
     if (gFinishing.load()) {
         gInterrupted.store(true);
+#ifdef _WIN32
+        // The C runtime resets the handler before calling it.
+        std::signal(signal, OnInterrupt);
+#endif
         return;
     }
     std::signal(signal, SIG_DFL);
