@@ -41,16 +41,20 @@ std::string Slurp(const fs::path& path) {
 }
 
 constexpr const char* kClosed = "(closed)";
+constexpr const char* kOut = "out.txt";
+constexpr const char* kNoOut = "standard output: cannot be written";
 
 struct Row {
     const char* what = "";
     std::vector<std::string> args = {};  // run in the row's folder
-    const char* in = "/dev/null";        // standard input
-    const char* out = "out.txt";         // standard output, or kClosed
-    std::vector<int> signals = {};       // sent once the capture is writing cut.csv
     int status = kExitOk;
-    const char* gist = "";  // in the one line on standard error; "" for none
-    std::function<void(const fs::path& dir)> check = {};
+    const char* gist = "";   // in the one line on standard error; "" for none
+    const char* keeps = "";  // a name in the folder that stays what it was
+    const char* out = kOut;  // standard output, or kClosed
+    // Sent once the capture is writing cut.csv, which with cut.wav must then
+    // be valid.
+    std::vector<int> signals = {};
+    const char* in = "/dev/null";  // standard input
 };
 
 struct Ran {
@@ -133,12 +137,8 @@ void ValidCut(const fs::path& dir) {
     EXPECT_EQ(wav->bytes.size(), rows.size() - 1);
 }
 
-void LeftAlone(const fs::path& path, fs::file_type type) {
-    EXPECT_EQ(fs::symlink_status(path).type(), type) << path;
-}
-
-const std::vector<std::string> kCapture{"capture", "--rate",  "6.25k", "--duration", "60",
-                                        "--csv",   "cut.csv", "--wav", "cut.wav",    "--simulate"};
+const std::vector<std::string> kLong{"capture", "--rate",  "6.25k", "--duration", "60",
+                                     "--csv",   "cut.csv", "--wav", "cut.wav",    "--simulate"};
 
 std::vector<std::string> Capture(std::vector<std::string> more) {
     std::vector<std::string> args{"capture", "--rate", "64", "--duration", "1", "--simulate"};
@@ -150,132 +150,53 @@ TEST(HostileInputTest, EachEndsWithItsStatusAndOneLine) {
     const std::string longText(5000, 'x');
     const Row rows[] = {
         // Files that cannot be read.
-        {.what = "a folder",
-         .args = {"spectrum", "folder"},
-         .status = kExitFile,
-         .gist = "folder: cannot be read: Is a directory"},
-        {.what = "/proc/self/mem",
-         .args = {"spectrum", "/proc/self/mem"},
-         .status = kExitFile,
-         .gist = "cannot be read: "},
-        {.what = "a folder as input",
-         .args = {"spectrum", "-"},
-         .in = "folder",
-         .status = kExitFile,
-         .gist = "standard input: cannot be read: Is a directory"},
-        {.what = "a line break in the name",
-         .args = {"spectrum", "a\nb"},
-         .status = kExitFile,
-         .gist = "a\\x0Ab: cannot be read: No such file or directory"},
+        {"a folder", {"spectrum", "folder"}, kExitFile, "folder: cannot be read: Is a directory"},
+        {"/proc/self/mem", {"spectrum", "/proc/self/mem"}, kExitFile, "cannot be read: "},
+        {"a folder as input",
+         {"spectrum", "-"},
+         kExitFile,
+         "standard input: cannot be read: Is a directory",
+         "",
+         kOut,
+         {},
+         "folder"},
+        {"a line break in the name",
+         {"spectrum", "a\nb"},
+         kExitFile,
+         "a\\x0Ab: cannot be read: No such file"},
         // Paths --wav must not delete.
-        {.what = "--wav FIFO",
-         .args = Capture({"--wav", "fifo"}),
-         .status = kExitFile,
-         .gist = "fifo: cannot be written: it is a FIFO",
-         .check = [](const fs::path& dir) { LeftAlone(dir / "fifo", fs::file_type::fifo); }},
-        {.what = "--wav device",
-         .args = Capture({"--wav", "device"}),
-         .status = kExitFile,
-         .gist = "it is a device",
-         .check = [](const fs::path& dir) { LeftAlone(dir / "device", fs::file_type::character); }},
-        {.what = "--wav folder",
-         .args = Capture({"--wav", "folder"}),
-         .status = kExitFile,
-         .gist = "it is a folder",
-         .check = [](const fs::path& dir) { LeftAlone(dir / "folder", fs::file_type::directory); }},
-        {.what = "--wav link",
-         .args = Capture({"--wav", "link.wav"}),
-         .status = kExitOk,
-         .gist = "",
-         .check =
-             [](const fs::path& dir) {
-                 LeftAlone(dir / "link.wav", fs::file_type::symlink);
-                 const std::optional<Wav> wav = ReadWav((dir / "target.wav").string());
-                 ASSERT_TRUE(wav);
-                 EXPECT_EQ(wav->bytes.size(), 64u);
-             }},
+        {"--wav FIFO", Capture({"--wav", "fifo"}), kExitFile, "fifo: cannot be written: it is a FIFO",
+         "fifo"},
+        {"--wav device", Capture({"--wav", "device"}), kExitFile, "it is a device", "device"},
+        {"--wav folder", Capture({"--wav", "folder"}), kExitFile, "it is a folder", "folder"},
+        {"--wav link", Capture({"--wav", "link.wav"}), kExitOk, "", "link.wav"},
         // Output onto the input.
-        {.what = "--bins the input",
-         .args = {"spectrum", "in.csv", "--bins", "in.csv"},
-         .status = kExitUsage,
-         .gist = "input file"},
-        {.what = "--bins ./the input",
-         .args = {"spectrum", "in.csv", "--bins", "./in.csv"},
-         .status = kExitUsage,
-         .gist = "input"},
-        {.what = "--bins a link to it",
-         .args = {"spectrum", "in.csv", "--bins", "link.csv"},
-         .status = kExitUsage,
-         .gist = "input"},
-        {.what = "--bins a hard link",
-         .args = {"spectrum", "in.csv", "--bins", "hard.csv"},
-         .status = kExitUsage,
-         .gist = "input"},
+        {"--bins the input", {"spectrum", "in.csv", "--bins", "in.csv"}, kExitUsage, "input file"},
+        {"--bins ./the input", {"spectrum", "in.csv", "--bins", "./in.csv"}, kExitUsage, "input"},
+        {"--bins a link to it",
+         {"spectrum", "in.csv", "--bins", "link.csv"},
+         kExitUsage,
+         "input",
+         "link.csv"},
+        {"--bins a hard link", {"spectrum", "in.csv", "--bins", "hard.csv"}, kExitUsage, "input"},
         // Signals during a capture, however many and whichever.
-        {.what = "SIGINT x3",
-         .args = kCapture,
-         .signals = {SIGINT, SIGINT, SIGINT},
-         .status = kExitInterrupted,
-         .gist = "interrupted after",
-         .check = ValidCut},
-        {.what = "SIGINT SIGHUP SIGTERM",
-         .args = kCapture,
-         .signals = {SIGINT, SIGHUP, SIGTERM},
-         .status = kExitInterrupted,
-         .gist = "interrupted after",
-         .check = ValidCut},
-        {.what = "SIGTERM",
-         .args = kCapture,
-         .signals = {SIGTERM},
-         .status = kExitInterrupted,
-         .gist = "interrupted after",
-         .check = ValidCut},
-        {.what = "SIGHUP",
-         .args = kCapture,
-         .signals = {SIGHUP},
-         .status = kExitInterrupted,
-         .gist = "interrupted after",
-         .check = ValidCut},
+        {"SIGINT x3", kLong, kExitInterrupted, "interrupted", "", kOut, {SIGINT, SIGINT, SIGINT}},
+        {"SIGINT HUP TERM", kLong, kExitInterrupted, "interrupted", "", kOut, {SIGINT, SIGHUP, SIGTERM}},
+        {"SIGTERM", kLong, kExitInterrupted, "interrupted", "", kOut, {SIGTERM}},
+        {"SIGHUP", kLong, kExitInterrupted, "interrupted", "", kOut, {SIGHUP}},
         // Standard output that takes nothing.
-        {.what = "demo > /dev/full",
-         .args = {"demo", "1"},
-         .out = "/dev/full",
-         .status = kExitFile,
-         .gist = "standard output: cannot be written: No space left on device"},
-        {.what = "spectrum > /dev/full",
-         .args = {"spectrum", "in.csv"},
-         .out = "/dev/full",
-         .status = kExitFile,
-         .gist = "standard output: cannot be written"},
-        {.what = "list > /dev/full",
-         .args = {"list", "--simulate"},
-         .out = "/dev/full",
-         .status = kExitFile,
-         .gist = "standard output: cannot be written"},
-        {.what = "--help > /dev/full",
-         .args = {"--help"},
-         .out = "/dev/full",
-         .status = kExitFile,
-         .gist = "standard output: cannot be written"},
-        {.what = "--csv - > /dev/full",
-         .args = Capture({"--csv", "-"}),
-         .out = "/dev/full",
-         .status = kExitFile,
-         .gist = "standard output: cannot be written"},
-        {.what = "demo >&-",
-         .args = {"demo", "1"},
-         .out = kClosed,
-         .status = kExitFile,
-         .gist = "standard output: cannot be written"},
+        {"demo > /dev/full", {"demo", "1"}, kExitFile, "cannot be written: No space", "", "/dev/full"},
+        {"spectrum > /dev/full", {"spectrum", "in.csv"}, kExitFile, kNoOut, "", "/dev/full"},
+        {"list > /dev/full", {"list", "--simulate"}, kExitFile, kNoOut, "", "/dev/full"},
+        {"--help > /dev/full", {"--help"}, kExitFile, kNoOut, "", "/dev/full"},
+        {"--csv - > /dev/full", Capture({"--csv", "-"}), kExitFile, kNoOut, "", "/dev/full"},
+        {"demo >&-", {"demo", "1"}, kExitFile, kNoOut, "", kClosed},
         // Arguments of thousands of characters are quoted short.
-        {.what = "--sim-identity of 5000",
-         .args = {"list", "--simulate", "--sim-identity=" + longText},
-         .status = kExitUsage,
-         .gist = "\"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\"... (5000 characters)"},
-        {.what = "--simulate of 5000",
-         .args = {"list", "--simulate=" + longText},
-         .status = kExitUsage,
-         .gist = "(5000 characters)"},
+        {"--sim-identity of 5000",
+         {"list", "--simulate", "--sim-identity=" + longText},
+         kExitUsage,
+         "\"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\"... (5000 characters)"},
+        {"--simulate of 5000", {"list", "--simulate=" + longText}, kExitUsage, "(5000 characters)"},
     };
     const std::string samples = "time_s,ch0_v\n0,1\n0.015625,2\n0.03125,1\n";
     for (const Row& row : rows) {
@@ -294,6 +215,8 @@ TEST(HostileInputTest, EachEndsWithItsStatusAndOneLine) {
         WriteFile((dir / "target.wav").string(), "not yet a recording");
         fs::create_symlink("target.wav", dir / "link.wav");
 
+        const fs::file_type kind = fs::symlink_status(dir / row.keeps).type();
+
         const Ran ran = RunIn(dir, row);
         EXPECT_EQ(ran.status, row.status) << ran.err;
         if (*row.gist == '\0') {
@@ -304,9 +227,16 @@ TEST(HostileInputTest, EachEndsWithItsStatusAndOneLine) {
             EXPECT_EQ(ran.err.find('\n'), ran.err.size() - 1) << ran.err;
             EXPECT_LT(ran.err.size(), 200u) << ran.err;
         }
+        EXPECT_EQ(fs::symlink_status(dir / row.keeps).type(), kind);
         EXPECT_EQ(Slurp(dir / "in.csv"), samples);
-        if (row.check) {
-            row.check(dir);
+        if (!row.signals.empty()) {
+            ValidCut(dir);
+        }
+        // A link leads the recording to the file it points to.
+        if (row.status == kExitOk && row.args.size() > 7 && row.args[6] == "--wav") {
+            const std::optional<Wav> wav = ReadWav((dir / row.args[7]).string());
+            ASSERT_TRUE(wav);
+            EXPECT_EQ(wav->bytes.size(), 64u);
         }
     }
 }
