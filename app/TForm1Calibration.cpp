@@ -11,7 +11,7 @@ void TForm1::AttachCalibration() {
             [this] { ShowMessage(Myconst::SmsgCalibInvalid.Text()); });
     connect(Calibration, &TCalibration::Failed, this, &TForm1::ShowMessage);
     Calibration->Bind(CalibrationFields{FIniFile, FCalIn1, FCalOut1, FCalIn2, FCalOut2, FCalGain0,
-                                        FCalOffset0, FCalGain1, FCalOffset1});
+                                        FCalOffset0, FCalGain1, FCalOffset1, FZeroAdjust0, FZeroAdjust1});
 }
 
 void TForm1::Calibration1Click() {

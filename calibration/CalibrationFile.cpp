@@ -90,7 +90,7 @@ CalibrationPoints PointsOf(const CalibrationTexts& texts, int channel) {
     return CalibrationPoints{value(0), value(1), value(2), value(3)};
 }
 
-CalibrationLoad LoadCalibrationFile(const fs::path& path, CSimpleIniA* ini) {
+CalibrationLoad LoadCalibrationFile(const fs::path& path, CSimpleIniA* ini, std::array<float, 2> zeroAdjust) {
     CalibrationLoad load;
     load.path = path;
     CSimpleIniA local;
@@ -126,8 +126,16 @@ CalibrationLoad LoadCalibrationFile(const fs::path& path, CSimpleIniA* ini) {
             load.texts[i] = text;
         }
         for (int channel = 0; channel < 2; ++channel) {
-            load.channel[static_cast<std::size_t>(channel)] =
-                ApplyPointRule(PointsOf(load.texts, channel)).correction;
+            const std::size_t c = static_cast<std::size_t>(channel);
+            const CalibrationCorrection correction = ApplyPointRule(PointsOf(load.texts, channel)).correction;
+            if (GivesFiniteReadings(correction, zeroAdjust[c])) {
+                load.channel[c] = correction;
+                continue;
+            }
+            load.unusable[c] = correction;
+            for (std::size_t i = c * 4; i < c * 4 + 4; ++i) {
+                load.texts[i].clear();
+            }
         }
     }
     return load;

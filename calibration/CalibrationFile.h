@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -45,8 +46,12 @@ struct CalibrationLoad {
     // The eight texts; a value that is no number reads as empty.
     CalibrationTexts texts;
     // Gain and offset of CH0 and CH1 by the point rule; the identity when
-    // the file or its section is missing.
+    // the file or its section is missing, or when the rule gives a
+    // correction that cannot give finite readings.
     std::array<CalibrationCorrection, 2> channel;
+    // Such a correction, per channel: it is not used, and the channel's
+    // four texts read as empty, as if its keys were missing.
+    std::array<std::optional<CalibrationCorrection>, 2> unusable;
     CalibrationFileProblem problem = CalibrationFileProblem::None;
     // For BadValues: each ignored value as `CH0 Input2="1.2.3"`, joined by
     // ", ".
@@ -54,9 +59,11 @@ struct CalibrationLoad {
 };
 
 // Reads calibration.ini at `path` and applies the point rule to both
-// channels. `ini`, when given, is loaded with the file's contents. Never
-// throws on a damaged file; what was wrong is in `problem`.
-CalibrationLoad LoadCalibrationFile(const std::filesystem::path& path, CSimpleIniA* ini = nullptr);
+// channels, whose zero adjustments are zeroAdjust (CH0, CH1). `ini`, when
+// given, is loaded with the file's contents. Never throws on a damaged file;
+// what was wrong is in `problem` and `unusable`.
+CalibrationLoad LoadCalibrationFile(const std::filesystem::path& path, CSimpleIniA* ini = nullptr,
+                                    std::array<float, 2> zeroAdjust = {});
 
 // The file's bytes after the section has been erased and the eight keys
 // written in order, as the Windows profile functions leave them: every

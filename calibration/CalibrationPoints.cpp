@@ -3,7 +3,10 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+
+#include "device/FrameDecoder.h"
 
 PointRuleResult ApplyPointRule(const CalibrationPoints& p) {
     if (p.in1 && p.out1 && p.in2 && p.out2) {
@@ -34,6 +37,15 @@ CalibrationCorrection CombineWithPrevious(CalibrationCorrection previous, Calibr
         previous = CalibrationCorrection{};
     }
     return {previous.gain * measured.gain, measured.gain * previous.offset + measured.offset};
+}
+
+bool GivesFiniteReadings(CalibrationCorrection correction, float zeroAdjust) {
+    // Every step of the conversion is monotonic in the raw code, float
+    // rounding included, so the readings of all codes lie between those of
+    // the two ends.
+    const ChannelCorrection channel{zeroAdjust, correction.gain, correction.offset};
+    return std::isfinite(RawToVolts(0, channel)) &&
+           std::isfinite(RawToVolts(std::numeric_limits<std::uint16_t>::max(), channel));
 }
 
 std::string OutputText(double input, CalibrationCorrection correction) {

@@ -43,6 +43,12 @@ PointRuleResult ApplyPointRule(const CalibrationPoints& points);
 // previous gain of 0 (correction off) counts as the identity.
 CalibrationCorrection CombineWithPrevious(CalibrationCorrection previous, CalibrationCorrection measured);
 
+// Whether correction, applied to a channel with this zero adjustment, gives
+// a finite reading for every raw code 0..65535 as the decoding paths convert
+// it (RawToVolts). One that does not would show inf or NaN; it is no usable
+// calibration and counts as missing. A gain of 0 (off) always passes.
+bool GivesFiniteReadings(CalibrationCorrection correction, float zeroAdjust);
+
 // The uncorrected reading that `correction` turns into `input`, as the
 // calibration file stores it: two decimals ("%.2f"), always with a decimal
 // point. `correction.gain` must not be 0.

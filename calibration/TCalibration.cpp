@@ -3,8 +3,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScreen>
+#include <QStringList>
 
-#include <cmath>
+#include <charconv>
 #include <string>
 
 namespace {
@@ -15,6 +16,14 @@ bool KeyAccepted(char32_t c) {
 
 QString Native(const std::filesystem::path& path) {
     return QString::fromStdString(path.string());
+}
+
+// A coefficient as the user typed it or the rule gave it: shortest form,
+// decimal point whatever the locale.
+QString Coefficient(float value) {
+    char text[32];
+    const auto [end, error] = std::to_chars(text, text + sizeof text, value);
+    return error == std::errc() ? QString::fromLatin1(text, static_cast<int>(end - text)) : QString();
 }
 
 }  // namespace
@@ -42,12 +51,17 @@ void TCalibration::SetChannel(int channel, CalibrationCorrection correction) {
     (channel == 0 ? fields_->FCalOffset0 : fields_->FCalOffset1).store(correction.offset);
 }
 
+float TCalibration::ZeroAdjust(int channel) const {
+    return (channel == 0 ? fields_->FZeroAdjust0 : fields_->FZeroAdjust1).load();
+}
+
 void TCalibration::LoadCalibration() {
     if (!fields_) {
         return;
     }
     fields_->FIniFile = std::make_unique<CSimpleIniA>();
-    const CalibrationLoad load = LoadCalibrationFile(CalibrationReadPath(where_), fields_->FIniFile.get());
+    const CalibrationLoad load = LoadCalibrationFile(CalibrationReadPath(where_), fields_->FIniFile.get(),
+                                                     {ZeroAdjust(0), ZeroAdjust(1)});
     // Without the section both channels get the identity, which is what the
     // load reports then.
     for (int channel = 0; channel < 2; ++channel) {
@@ -64,24 +78,37 @@ void TCalibration::LoadCalibration() {
 void TCalibration::ReportLoadProblem(const CalibrationLoad& load) {
     const QString file = Native(load.path);
     const QString detail = QString::fromStdString(load.detail);
+    QStringList sentences;
     switch (load.problem) {
         case CalibrationFileProblem::None:
-            return;
+            break;
         case CalibrationFileProblem::Unreadable:
-            emit Failed(tr("The calibration file \"%1\" cannot be read (%2). Both channels are used "
-                           "without calibration.")
-                            .arg(file, detail));
-            return;
+            sentences << tr("The calibration file \"%1\" cannot be read (%2). Both channels are used "
+                            "without calibration.")
+                             .arg(file, detail);
+            break;
         case CalibrationFileProblem::TooLarge:
-            emit Failed(tr("The calibration file \"%1\" is too large to be one (%2). Both channels are used "
-                           "without calibration, and the file is left as it is.")
-                            .arg(file, detail));
-            return;
+            sentences << tr("The calibration file \"%1\" is too large to be one (%2). Both channels are used "
+                            "without calibration, and the file is left as it is.")
+                             .arg(file, detail);
+            break;
         case CalibrationFileProblem::BadValues:
-            emit Failed(tr("The calibration file \"%1\" holds values that are no numbers: %2. They are "
-                           "ignored.")
-                            .arg(file, detail));
-            return;
+            sentences << tr("The calibration file \"%1\" holds values that are no numbers: %2. They are "
+                            "ignored.")
+                             .arg(file, detail);
+            break;
+    }
+    for (int channel = 0; channel < 2; ++channel) {
+        if (const std::optional<CalibrationCorrection> unusable =
+                load.unusable[static_cast<std::size_t>(channel)]) {
+            sentences << tr("The calibration of CH%1 in \"%2\" (gain %3, offset %4) cannot give finite "
+                            "readings. CH%1 is used without calibration.")
+                             .arg(channel)
+                             .arg(file, Coefficient(unusable->gain), Coefficient(unusable->offset));
+        }
+    }
+    if (!sentences.isEmpty()) {
+        emit Failed(sentences.join(QLatin1Char(' ')));
     }
 }
 
@@ -119,7 +146,7 @@ void TCalibration::SetClick() {
         if (correction.gain != 0.0f) {
             correction = CombineWithPrevious(previous_[static_cast<std::size_t>(channel)], correction);
         }
-        if (!std::isfinite(correction.gain) || !std::isfinite(correction.offset)) {
+        if (!GivesFiniteReadings(correction, ZeroAdjust(channel))) {
             emit Failed(tr("The points of CH%1 give no usable correction.").arg(channel));
             return;
         }

@@ -54,6 +54,7 @@ protected:
 
 private:
     void ReportLoadProblem(const CalibrationLoad& load);
+    float ZeroAdjust(int channel) const;
     void SetChannel(int channel, CalibrationCorrection correction);
 
     CalibrationLocations where_;

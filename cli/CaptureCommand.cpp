@@ -1,3 +1,4 @@
+#include <charconv>
 #include <chrono>
 #include <memory>
 #include <string>
@@ -15,18 +16,38 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr std::chrono::milliseconds kProgressInterval{100};
 
+std::string Coefficient(float value) {
+    char text[32];
+    const auto [end, error] = std::to_chars(text, text + sizeof text, value);
+    return error == std::errc() ? std::string(text, end) : std::string();
+}
+
 // The window's calibration: calibration.ini where the window finds it, the
 // identity when there is none. A damaged file is reported and its usable
-// part applied, as the window does.
-std::array<CalibrationCorrection, 2> LoadCalibration(CliContext& context) {
+// part applied, as the window does; so is a channel whose correction cannot
+// give finite readings with its zero adjustment, which is captured
+// uncalibrated.
+std::array<CalibrationCorrection, 2> LoadCalibration(CliContext& context, std::array<float, 2> zeroAdjust) {
     const CalibrationLocations where =
         context.calibration ? *context.calibration : DefaultCalibrationLocations();
-    const CalibrationLoad load = LoadCalibrationFile(CalibrationReadPath(where));
+    const CalibrationLoad load = LoadCalibrationFile(CalibrationReadPath(where), nullptr, zeroAdjust);
     if (load.problem != CalibrationFileProblem::None) {
         ReportError(context,
                     "warning: " + load.path.string() + ": " +
                         (load.problem == CalibrationFileProblem::BadValues ? "values ignored: " + load.detail
                                                                            : "not used: " + load.detail));
+    }
+    std::string unusable;
+    for (std::size_t channel = 0; channel < 2; ++channel) {
+        if (const std::optional<CalibrationCorrection> correction = load.unusable[channel]) {
+            unusable += (unusable.empty() ? "CH" : "; CH") + std::to_string(channel) + " (gain " +
+                        Coefficient(correction->gain) + ", offset " + Coefficient(correction->offset) + ")";
+        }
+    }
+    if (!unusable.empty()) {
+        ReportError(context, "warning: " + load.path.string() +
+                                 ": not used, as it cannot give finite readings: " + unusable +
+                                 "; captured uncalibrated");
     }
     return load.channel;
 }
@@ -52,12 +73,16 @@ int RunCapture(const CaptureArguments& arguments, const CommandLine& device, Cli
     CaptureRequest request;
     request.sampleRate = arguments.rate;
     request.frames = arguments.frames;
-    const std::array<CalibrationCorrection, 2> calibration = LoadCalibration(context);
+    const std::array<CalibrationCorrection, 2> calibration = LoadCalibration(context, instrument.zeroAdjust);
     for (std::size_t channel = 0; channel < 2; ++channel) {
         request.corrections[channel] = ChannelCorrection{
             instrument.zeroAdjust[channel], calibration[channel].gain, calibration[channel].offset};
     }
 
+    // From here on an interrupt ends the capture with complete files.
+    if (context.finishing != nullptr) {
+        context.finishing->store(true);
+    }
     std::string error;
     std::unique_ptr<CsvFrameSink> csv;
     std::unique_ptr<WavFrameSink> wav;

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "CliValues.h"
+#include "MessageQuote.h"
 #include "WavWriter.h"
 
 namespace {
@@ -102,10 +103,15 @@ std::string_view NameOf(Subcommand command) {
 }
 
 // Whether two names reach the same file ("a" and "./a", a symbolic link and
-// its target): the WAV writer replaces its file, and a CSV written to the
-// replaced one would be lost.
+// its target, two hard links): writing one would destroy what the other
+// holds or is about to hold, such as the CSV beside a WAV file that the
+// writer replaces, or the samples a spectrum is computed from.
 bool SameFile(const std::string& a, const std::string& b) {
     if (a == b) {
+        return true;
+    }
+    std::error_code different;
+    if (std::filesystem::equivalent(a, b, different)) {
         return true;
     }
     const auto resolved = [](const std::string& name) {
@@ -330,6 +336,12 @@ CliParse ParseCliArguments(const std::vector<std::string_view>& args) {
                 return parse;
             }
             result.spectrum.file = std::string(positional.front());
+            if (result.spectrum.bins && result.spectrum.file != "-" && *result.spectrum.bins != "-" &&
+                SameFile(result.spectrum.file, *result.spectrum.bins)) {
+                parse.error = "--bins names the input file " + QuoteForMessage(*result.spectrum.bins) +
+                              ", which writing the spectrum would overwrite";
+                return parse;
+            }
             if (result.spectrum.points && *result.spectrum.points < 2) {
                 parse.error = "--points 1: a spectrum needs at least 2 samples";
                 return parse;

@@ -34,7 +34,3 @@ std::optional<int> ParseChannel(std::string_view text);
 
 // A whole number from 1 to max, digits only.
 std::optional<std::int64_t> ParseCount(std::string_view text, std::int64_t max);
-
-// text as it may appear in a one-line message: quoted, shortened past
-// maxChars, bytes that are not printable ASCII as \xNN.
-std::string QuoteForMessage(std::string_view text, std::size_t maxChars = 40);

@@ -18,9 +18,11 @@ int RunDemo(const DemoArguments& arguments, CliContext& context) {
     for (const std::string& line : DetectPeaks(spectrum)) {
         context.out << line << '\n';
     }
-    context.out.flush();
+    if (!FlushOutput(context)) {
+        return kExitFile;
+    }
     if (!arguments.csv) {
-        return context.out ? kExitOk : kExitFile;
+        return kExitOk;
     }
 
     const std::string& path = *arguments.csv;
@@ -41,7 +43,7 @@ int RunDemo(const DemoArguments& arguments, CliContext& context) {
         ok = ok && !file->fail();
     }
     if (!ok) {
-        ReportError(context, path + ": cannot be written" +
+        ReportError(context, (path == "-" ? std::string("standard output") : path) + ": cannot be written" +
                                  (errno != 0 ? std::string(": ") + std::strerror(errno) : ""));
         return kExitFile;
     }

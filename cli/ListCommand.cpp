@@ -42,6 +42,5 @@ int RunList(const CommandLine& device, CliContext& context) {
         context.out << instrument.drive << '\t' << Field(instrument.identity) << '\t'
                     << Volts(instrument.zeroAdjust[0]) << '\t' << Volts(instrument.zeroAdjust[1]) << '\n';
     }
-    context.out.flush();
-    return context.out ? kExitOk : kExitFile;
+    return FlushOutput(context) ? kExitOk : kExitFile;
 }

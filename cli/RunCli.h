@@ -10,8 +10,10 @@
 #include "CalibrationLocation.h"
 
 // What daq-cli runs against: its streams, the Ctrl-C flag, whether standard
-// error is a terminal (for the progress bar) and where calibration.ini is
-// looked for (the window's places unless given).
+// error is a terminal (for the progress bar), where calibration.ini is
+// looked for (the window's places unless given), and the switch a capture
+// raises once it has files to finish: from then on SIGINT, SIGTERM and
+// SIGHUP only raise `interrupted` instead of ending the program.
 struct CliContext {
     std::ostream& out;
     std::ostream& err;
@@ -19,6 +21,7 @@ struct CliContext {
     const std::atomic<bool>* interrupted = nullptr;
     bool progressBar = false;
     std::optional<CalibrationLocations> calibration;
+    std::atomic<bool>* finishing = nullptr;
 };
 
 // Runs daq-cli with args (without the program name); returns the exit

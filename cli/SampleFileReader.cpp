@@ -1,10 +1,14 @@
 #include "SampleFileReader.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstring>
+#include <ios>
 #include <string_view>
 
 #include "CliValues.h"
+#include "MessageQuote.h"
 
 namespace {
 
@@ -87,6 +91,15 @@ std::vector<std::string_view> SplitFields(std::string_view line) {
         }
         line.remove_prefix(comma + 1);
     }
+}
+
+// The system's reason for a failed read, as strerror words it.
+std::string ReadFailureReason(const std::ios_base::failure& failure) {
+    const std::error_code code = failure.code();
+    if (code.category() == std::system_category() || code.category() == std::generic_category()) {
+        return std::strerror(code.value());
+    }
+    return errno != 0 ? std::strerror(errno) : "read error";
 }
 
 SampleFileRead Fail(std::uint64_t line, std::string error) {
@@ -174,13 +187,7 @@ SampleFileRead ReadSaveData(std::streambuf& in, std::string& line, std::uint64_t
     return read;
 }
 
-}  // namespace
-
-SampleFileRead ReadSampleFile(std::istream& in, std::optional<std::uint64_t> maxSamples) {
-    std::streambuf* buffer = in.rdbuf();
-    if (buffer == nullptr) {
-        return Fail(0, "cannot be read");
-    }
+SampleFileRead ReadFrom(std::streambuf* buffer, std::optional<std::uint64_t> maxSamples) {
     std::string line;
     LineRead got = ReadLine(*buffer, line);
     if (got == LineRead::End) {
@@ -270,4 +277,20 @@ SampleFileRead ReadSampleFile(std::istream& in, std::optional<std::uint64_t> max
     SampleFileRead read;
     read.file = std::move(file);
     return read;
+}
+
+}  // namespace
+
+SampleFileRead ReadSampleFile(std::istream& in, std::optional<std::uint64_t> maxSamples) {
+    std::streambuf* buffer = in.rdbuf();
+    if (buffer == nullptr) {
+        return Fail(0, "cannot be read");
+    }
+    // A file stream throws when the system refuses a read: a folder, a
+    // /proc file that cannot be read from its start, a failing disk.
+    try {
+        return ReadFrom(buffer, maxSamples);
+    } catch (const std::ios_base::failure& failure) {
+        return Fail(0, "cannot be read: " + ReadFailureReason(failure));
+    }
 }

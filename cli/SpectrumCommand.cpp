@@ -42,12 +42,12 @@ bool WriteBins(const std::string& path, std::ostream& standardOutput, const Spec
 }  // namespace
 
 int RunSpectrum(const SpectrumArguments& arguments, CliContext& context) {
-    const std::string& name = arguments.file;
+    const std::string name = arguments.file == "-" ? std::string("standard input") : arguments.file;
     std::ifstream file;
     std::istream* in = &context.in;
-    if (name != "-") {
+    if (arguments.file != "-") {
         errno = 0;
-        file.open(name, std::ios::binary);
+        file.open(arguments.file, std::ios::binary);
         if (!file) {
             ReportError(context, name + ": cannot be read" +
                                      (errno != 0 ? std::string(": ") + std::strerror(errno) : ""));
@@ -114,11 +114,14 @@ int RunSpectrum(const SpectrumArguments& arguments, CliContext& context) {
     for (const std::string& line : DetectPeaks(spectrum)) {
         context.out << line << '\n';
     }
-    context.out.flush();
+    if (!FlushOutput(context)) {
+        return kExitFile;
+    }
     if (arguments.bins && !WriteBins(*arguments.bins, context.out, spectrum)) {
-        ReportError(context, *arguments.bins + ": cannot be written" +
+        ReportError(context, (*arguments.bins == "-" ? std::string("standard output") : *arguments.bins) +
+                                 ": cannot be written" +
                                  (errno != 0 ? std::string(": ") + std::strerror(errno) : ""));
         return kExitFile;
     }
-    return context.out ? kExitOk : kExitFile;
+    return kExitOk;
 }

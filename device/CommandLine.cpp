@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "device/Concat.h"
+#include "device/MessageQuote.h"
 #include "device/sim/SimDeviceDiscovery.h"
 #include "device/sim/SimDriveAccess.h"
 #include "device/sim/SimSpec.h"
@@ -101,8 +103,8 @@ bool ParseCommandLine(int argc, char** argv, CommandLine* result, std::string* e
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (!TakeDeviceOption(arg, &options)) {
-            *error = "unknown option \"" + std::string(arg) +
-                     "\" (usage: daq [--simulate[=SPEC]] [--sim-identity=TEXT])";
+            *error = Concat({"unknown option ", QuoteForMessage(arg),
+                             " (usage: daq [--simulate[=SPEC]] [--sim-identity=TEXT])"});
             return false;
         }
     }

@@ -39,6 +39,49 @@ std::string Reason(SNDFILE* file) {
     return text;
 }
 
+// Makes room for a new recording at path and sets *file to where it goes:
+// path itself, or the file a symbolic link there points to. Only a regular
+// file is replaced (removed first, so its permissions do not matter);
+// anything else is left as it is and refused with the reason, so that a
+// folder, a device such as /dev/null, a FIFO or a socket of that name is
+// never deleted.
+std::string RecordingFile(const std::filesystem::path& path, std::filesystem::path* file) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::file_status found = fs::status(path, error);
+    if (error && found.type() != fs::file_type::not_found) {
+        return error.message();
+    }
+    *file = path;
+    switch (found.type()) {
+        case fs::file_type::not_found:
+            // Nothing there, or a link to nothing: the file is created (at
+            // the link's target).
+            return {};
+        case fs::file_type::regular:
+            break;
+        case fs::file_type::directory:
+            return "it is a folder";
+        case fs::file_type::character:
+        case fs::file_type::block:
+            return "it is a device, not a regular file; it is left as it is";
+        case fs::file_type::fifo:
+            return "it is a FIFO, not a regular file; it is left as it is";
+        case fs::file_type::socket:
+            return "it is a socket, not a regular file; it is left as it is";
+        default:
+            return "it is not a regular file; it is left as it is";
+    }
+    if (fs::is_symlink(fs::symlink_status(path, error))) {
+        *file = fs::canonical(path, error);
+        if (error) {
+            return error.message();
+        }
+    }
+    fs::remove(*file, error);
+    return {};
+}
+
 }  // namespace
 
 WavWriter::WavWriter(std::filesystem::path path, std::int64_t maxDataBytes)
@@ -95,17 +138,17 @@ bool WavWriter::Open(std::int32_t sampleRate, std::int16_t channels, std::int16_
         Fail("another recording is still being written");
         return false;
     }
-    // A new recording replaces the previous file, whatever its permissions;
-    // a folder of that name is left alone and makes the open fail.
-    std::error_code ignored;
-    if (!std::filesystem::is_directory(path_, ignored)) {
-        std::filesystem::remove(path_, ignored);
+    std::filesystem::path file;
+    if (const std::string refusal = RecordingFile(path_, &file); !refusal.empty()) {
+        openRecording_.store(nullptr);
+        Fail(path_.string() + ": cannot be written: " + refusal);
+        return false;
     }
     SF_INFO info{};
     info.samplerate = sampleRate;
     info.channels = channels;
     info.format = SF_FORMAT_WAV | subtype;
-    file_ = sf_open(path_.string().c_str(), SFM_WRITE, &info);
+    file_ = sf_open(file.string().c_str(), SFM_WRITE, &info);
     if (file_ == nullptr) {
         openRecording_.store(nullptr);
         Fail(path_.string() + ": cannot be written: " + Reason(nullptr));

@@ -37,11 +37,12 @@ public:
     // Writes length bytes of samples. continuing 0 starts a recording: the
     // file is deleted and created anew with sampleRate, channels and
     // bytesPerSample in its header (a recording still open here is finished
-    // first). continuing != 0 appends to the open recording. finish closes
-    // it. Returns the number of bytes the file grew by, the header included
-    // for the first block; 0 (with Error() saying why) when the file could not
-    // be opened or written, the arguments are invalid, or no recording is
-    // open to continue.
+    // first). Through a symbolic link the file it points to is replaced.
+    // Only a regular file is ever deleted: a folder, device, FIFO or socket
+    // at the path is left as it is and the recording refused. continuing != 0 appends to the open recording.
+    // finish closes it. Returns the number of bytes the file grew by, the header included for the first
+    // block; 0 (with Error() saying why) when the file could not be opened or written, the arguments are
+    // invalid, or no recording is open to continue.
     std::int64_t WriteWave(const std::uint8_t* data, std::int32_t sampleRate, std::int32_t length,
                            std::int16_t channels, std::int16_t bytesPerSample, int continuing, bool finish);
 

@@ -1,6 +1,7 @@
 #include "SimIdentity.h"
 
 #include "../Concat.h"
+#include "../MessageQuote.h"
 
 SimIdentityResult ParseSimIdentity(std::string_view text) {
     SimIdentityResult result;
@@ -9,7 +10,7 @@ SimIdentityResult ParseSimIdentity(std::string_view text) {
         return result;
     }
     if (text.size() > kSimWindowLength) {
-        result.error = Concat({"identity window \"", text, "\" is longer than 8 characters"});
+        result.error = Concat({"identity window ", QuoteForMessage(text), " is longer than 8 characters"});
         return result;
     }
     for (const char c : text) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "../Concat.h"
+#include "../MessageQuote.h"
 
 namespace {
 
@@ -22,13 +23,9 @@ std::vector<std::string_view> Split(std::string_view text, char separator) {
     }
 }
 
-std::string Quoted(std::string_view text) {
-    return Concat({"\"", text, "\""});
-}
-
 // "bad frequency "x" in "sine:x:2"": what is wrong, the field, where it is.
 std::string Problem(std::string_view what, std::string_view field, std::string_view description) {
-    return Concat({what, " ", Quoted(field), " in ", Quoted(description)});
+    return Concat({what, " ", QuoteForMessage(field), " in ", QuoteForMessage(description)});
 }
 
 std::optional<double> Number(std::string_view text) {
@@ -47,7 +44,7 @@ std::string ParseChannel(std::string_view description, SimSignal& signal) {
     }
     const std::vector<std::string_view> fields = Split(description, ':');
     if (fields.size() < 3 || fields.size() > 4) {
-        return Concat({"expected ", kFormat, ", got ", Quoted(description)});
+        return Concat({"expected ", kFormat, ", got ", QuoteForMessage(description)});
     }
     const std::optional<SimShape> shape = SimShapeFromName(fields[0]);
     if (!shape) {
@@ -81,14 +78,14 @@ std::string ParseChannel(std::string_view description, SimSignal& signal) {
 SimSpecResult ParseSimSpec(std::string_view text) {
     SimSpecResult result;
     if (text.empty()) {
-        result.error = Concat(
-            {"empty signal description; expected ", kFormat, " per channel, e.g. ", Quoted(kDefaultSimSpec)});
+        result.error = Concat({"empty signal description; expected ", kFormat, " per channel, e.g. ",
+                               QuoteForMessage(kDefaultSimSpec)});
         return result;
     }
     const std::vector<std::string_view> descriptions = Split(text, ',');
     if (descriptions.size() > kChannelCount) {
-        result.error = Concat(
-            {"too many channels in ", Quoted(text), ": the instrument has ", std::to_string(kChannelCount)});
+        result.error = Concat({"too many channels in ", QuoteForMessage(text), ": the instrument has ",
+                               std::to_string(kChannelCount)});
         return result;
     }
     SimSpec spec;

@@ -113,6 +113,26 @@ TEST_F(CalibrationFileTest, DamagedFilesLoadWithoutHarm) {
     EXPECT_EQ(LoadCalibrationFile(dir_ / "absent.ini").problem, CalibrationFileProblem::None);
 }
 
+TEST_F(CalibrationFileTest, ACorrectionWithoutFiniteReadingsCountsAsMissing) {
+    const fs::path path = dir_ / "calibration.ini";
+    // CH0: gain 3e38; CH1: gain 8e35, finite until a zero adjustment of -50 V.
+    Put(path,
+        "[Calibration Settings(V)]\r\nCH0 Input1=0\r\nCH0 Output1=0\r\nCH0 Input2=3e38\r\nCH0 Output2=1\r\n"
+        "CH1 Input1=0\r\nCH1 Output1=0\r\nCH1 Input2=8e35\r\nCH1 Output2=1\r\n");
+    CalibrationLoad load = LoadCalibrationFile(path);
+    EXPECT_EQ(load.channel[0], CalibrationCorrection{});
+    ASSERT_TRUE(load.unusable[0]);
+    EXPECT_EQ(load.unusable[0]->gain, 3e38f);
+    EXPECT_EQ(load.channel[1].gain, 8e35f);
+    EXPECT_FALSE(load.unusable[1]);
+    EXPECT_EQ(load.texts, (CalibrationTexts{"", "", "", "", "0", "0", "8e35", "1"}));
+
+    load = LoadCalibrationFile(path, nullptr, {0.0f, -50.0f});
+    EXPECT_EQ(load.channel[1], CalibrationCorrection{});
+    EXPECT_TRUE(load.unusable[1]);
+    EXPECT_EQ(load.problem, CalibrationFileProblem::None);
+}
+
 TEST_F(CalibrationFileTest, ProgramFolderWhileWritableElseTheUsersFolder) {
     const CalibrationLocations where{dir_ / "bin", dir_ / "config" / "DAQ"};
     fs::create_directories(where.programDir);

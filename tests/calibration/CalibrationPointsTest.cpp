@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
+#include <cstdint>
+#include <limits>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <utility>
 
 #include "CalibrationPoints.h"
+#include "device/FrameDecoder.h"
 
 namespace {
 
@@ -53,6 +57,35 @@ TEST(CombineWithPrevious, ComposesWithTheCorrectionTheReadingsCarried) {
     EXPECT_EQ(CombineWithPrevious(previous, {3.0f, -1.0f}), (CalibrationCorrection{6.0f, 0.5f}));
     // A correction that was off means the readings were raw.
     EXPECT_EQ(CombineWithPrevious({0.0f, 4.0f}, {3.0f, -1.0f}), (CalibrationCorrection{3.0f, -1.0f}));
+}
+
+// Raw codes beyond the converter's 4095 count too, and so does the zero
+// adjustment; every code agrees with the verdict.
+TEST(GivesFiniteReadings, OverTheWholeRawRange) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const struct {
+        CalibrationCorrection correction;
+        float zeroAdjust;
+        bool finite;
+    } cases[] = {
+        {{1.0f, 0.0f}, 0.0f, true},     {{0.0f, 3e38f}, 0.0f, true},
+        {{3e38f, 0.0f}, 0.0f, false},   {{1e36f, 0.0f}, 0.0f, false},
+        {{8e35f, 0.0f}, 0.0f, true},    {{-8e35f, 0.0f}, 0.0f, true},
+        {{8e35f, 0.0f}, -50.0f, false}, {{1.0f, 3.4e38f}, 0.0f, true},
+        {{nan, 0.0f}, 0.0f, false},     {{1.0f, std::numeric_limits<float>::infinity()}, 0.0f, false},
+    };
+    for (const auto& c : cases) {
+        bool everyCode = true;
+        for (int raw = 0; raw <= 65535; ++raw) {
+            everyCode = everyCode &&
+                        std::isfinite(RawToVolts(static_cast<std::uint16_t>(raw),
+                                                 {c.zeroAdjust, c.correction.gain, c.correction.offset}));
+        }
+        EXPECT_EQ(everyCode, c.finite)
+            << c.correction.gain << " " << c.correction.offset << " " << c.zeroAdjust;
+        EXPECT_EQ(GivesFiniteReadings(c.correction, c.zeroAdjust), c.finite)
+            << c.correction.gain << " " << c.correction.offset << " " << c.zeroAdjust;
+    }
 }
 
 TEST(OutputText, IsTheUncorrectedReadingWithTwoDecimalsInAnyLocale) {

@@ -22,10 +22,11 @@ struct Fields {
     std::unique_ptr<CSimpleIniA> FIniFile;
     float FCalIn1 = 0, FCalOut1 = 0, FCalIn2 = 0, FCalOut2 = 0;
     std::atomic<float> FCalGain0{0}, FCalOffset0{0}, FCalGain1{0}, FCalOffset1{0};
+    std::atomic<float> FZeroAdjust0{0}, FZeroAdjust1{0};
 
     CalibrationFields Binding() {
-        return {FIniFile,  FCalIn1,     FCalOut1,  FCalIn2,    FCalOut2,
-                FCalGain0, FCalOffset0, FCalGain1, FCalOffset1};
+        return {FIniFile,    FCalIn1,   FCalOut1,    FCalIn2,      FCalOut2,    FCalGain0,
+                FCalOffset0, FCalGain1, FCalOffset1, FZeroAdjust0, FZeroAdjust1};
     }
     CalibrationCorrection Channel(int channel) const {
         return channel == 0 ? CalibrationCorrection{FCalGain0, FCalOffset0}
@@ -148,6 +149,24 @@ TEST_F(TCalibrationTest, DamagedFileLoadsAndSaysSo) {
     window_->SetClick();
     EXPECT_EQ(completed_->count(), 1);
     EXPECT_EQ(LoadCalibrationFile(File()).texts, (CalibrationTexts{"1", "0.50", "", "", "", "", "", ""}));
+}
+
+TEST_F(TCalibrationTest, ACorrectionWithoutFiniteReadingsIsNeitherLoadedNorSet) {
+    std::ofstream(File(), std::ios::binary) << ReplaceCalibrationSection("", {"0", "0", "3e38", "1"});
+    Open({dir_ / "bin", dir_ / "config"});
+    ASSERT_EQ(failed_->count(), 1);
+    const QString warning = failed_->takeFirst().at(0).toString();
+    EXPECT_TRUE(warning.contains(QStringLiteral("CH0")) && warning.contains(QStringLiteral("gain 3e+38")))
+        << warning.toStdString();
+    EXPECT_EQ(fields_->Channel(0), CalibrationCorrection{});
+
+    // What loading drops, Set does not store.
+    Type({"0", "0", "3e38", "1", "", "", "", ""});
+    window_->SetClick();
+    EXPECT_EQ(completed_->count(), 0);
+    ASSERT_EQ(failed_->count(), 1);
+    EXPECT_TRUE(failed_->takeFirst().at(0).toString().contains(QStringLiteral("CH0")));
+    EXPECT_EQ(fields_->Channel(0), CalibrationCorrection{});
 }
 
 TEST_F(TCalibrationTest, KeyFilterLetsNumbersThrough) {

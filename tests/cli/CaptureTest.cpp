@@ -28,28 +28,6 @@ double Number(const std::string& text) {
     return value;
 }
 
-struct Wav {
-    SF_INFO info{};
-    std::vector<std::uint8_t> bytes;
-};
-
-// The recording as a reader other than ours sees it.
-std::optional<Wav> ReadWav(const std::string& path) {
-    Wav wav;
-    SNDFILE* file = sf_open(path.c_str(), SFM_READ, &wav.info);
-    if (file == nullptr) {
-        return std::nullopt;
-    }
-    wav.bytes.resize(static_cast<std::size_t>(wav.info.frames));
-    sf_read_raw(file, wav.bytes.data(), static_cast<sf_count_t>(wav.bytes.size()));
-    sf_close(file);
-    return wav;
-}
-
-void WriteFile(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
-
 TEST(CaptureTest, RowsTimesValuesZeroAdjustCalibrationAndWavAtBothReaderPaths) {
     const struct {
         const char* rate;
@@ -86,6 +64,25 @@ TEST(CaptureTest, RowsTimesValuesZeroAdjustCalibrationAndWavAtBothReaderPaths) {
             EXPECT_NEAR(Number(row[2]), -0.75, kVoltsPerRawStep);
             EXPECT_EQ(wav->bytes[i], VoltsToWavSample(static_cast<float>(Number(row[1]))));
         }
+    }
+}
+
+TEST(CaptureTest, ACalibrationWithoutFiniteReadingsIsReportedAndLeftOut) {
+    CliRun cli;
+    WriteFile(cli.Path("program/calibration.ini"),
+              "[Calibration Settings(V)]\r\nCH0 Input1=0\r\nCH0 Output1=0\r\nCH0 Input2=3e38\r\nCH0 "
+              "Output2=1\r\n");
+    ASSERT_EQ(cli.Run({"capture", "--rate", "64", "--duration", "0.25", "--csv", cli.Path("run.csv"),
+                       "--simulate=dc:0:0.25,dc:0:-0.75"}),
+              kExitOk);
+    const std::string err = cli.err.str();
+    EXPECT_EQ(err.find('\n'), err.size() - 1) << err;
+    EXPECT_NE(err.find("warning: "), std::string::npos) << err;
+    EXPECT_NE(err.find("CH0 (gain 3e+38, offset 0); captured uncalibrated"), std::string::npos) << err;
+    const auto rows = ReadCsv(cli.Path("run.csv"));
+    ASSERT_EQ(rows.size(), 17u);
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        EXPECT_NEAR(Number(rows[i][1]), 0.25, kVoltsPerRawStep);
     }
 }
 

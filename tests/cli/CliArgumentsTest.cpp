@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "CliValues.h"
+#include "MessageQuote.h"
 
 namespace {
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <sndfile.h>
 #include <unistd.h>
 
 #include <atomic>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -31,14 +33,13 @@ public:
         out.str({});
         err.str({});
         std::vector<std::string_view> views(args.begin(), args.end());
-        CliContext context{out,         err,   in,
-                           interrupted, false, CalibrationLocations{dir_ / "program", dir_ / "user"}};
+        CliContext context = Context(interrupted);
         return RunCli(views, context);
     }
 
     CliContext Context(const std::atomic<bool>* interrupted = nullptr) {
-        return CliContext{out,         err,   in,
-                          interrupted, false, CalibrationLocations{dir_ / "program", dir_ / "user"}};
+        return CliContext{
+            out, err, in, interrupted, false, CalibrationLocations{dir_ / "program", dir_ / "user"}, nullptr};
     }
 
     std::ostringstream out;
@@ -63,4 +64,26 @@ inline std::vector<std::vector<std::string>> ReadCsv(const std::string& path) {
         rows.push_back(fields);
     }
     return rows;
+}
+
+struct Wav {
+    SF_INFO info{};
+    std::vector<std::uint8_t> bytes;
+};
+
+// The recording as a reader other than ours sees it.
+inline std::optional<Wav> ReadWav(const std::string& path) {
+    Wav wav;
+    SNDFILE* file = sf_open(path.c_str(), SFM_READ, &wav.info);
+    if (file == nullptr) {
+        return std::nullopt;
+    }
+    wav.bytes.resize(static_cast<std::size_t>(wav.info.frames));
+    sf_read_raw(file, wav.bytes.data(), static_cast<sf_count_t>(wav.bytes.size()));
+    sf_close(file);
+    return wav;
+}
+
+inline void WriteFile(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
 }

@@ -1,5 +1,9 @@
 #include "WavWriter.h"
 
+#include <sys/stat.h>
+
+#include <functional>
+
 #include "WavTestSupport.h"
 
 namespace {
@@ -42,6 +46,54 @@ TEST_F(WavWriterTest, StopsAtTheSizeLimitWithAValidFile) {
     EXPECT_EQ(header.riffSize, 36u + 14u);
     EXPECT_EQ(FileSize(), 44 + 14);
     EXPECT_LE(36 + kMaxWavDataBytes + kMaxWavDataBytes % 2, 0xFFFFFFFFLL);
+}
+
+// The window records to "out.wav" wherever it runs: whatever else carries
+// that name stays, and a link leads the recording to its target.
+TEST_F(WavWriterTest, ReplacesOnlyARegularFile) {
+    namespace fs = std::filesystem;
+    const std::vector<std::uint8_t> a(10, 1);
+    const struct {
+        const char* what;
+        std::function<void()> make;
+        fs::file_type left;  // what is at the path afterwards
+        bool written;
+    } cases[] = {
+        {"read-only file",
+         [&] {
+             std::ofstream(path) << "old";
+             fs::permissions(path, fs::perms::owner_read);
+         },
+         fs::file_type::regular, true},
+        {"FIFO", [&] { ASSERT_EQ(mkfifo(path.c_str(), 0644), 0); }, fs::file_type::fifo, false},
+        {"link",
+         [&] {
+             std::ofstream(dir / "t.wav") << "old";
+             fs::create_symlink("t.wav", path);
+         },
+         fs::file_type::symlink, true},
+        {"link to nothing", [&] { fs::create_symlink("t.wav", path); }, fs::file_type::symlink, true},
+        {"link to a FIFO",
+         [&] {
+             mkfifo((dir / "t.wav").c_str(), 0644);
+             fs::create_symlink("t.wav", path);
+         },
+         fs::file_type::symlink, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove(path);
+        fs::remove(dir / "t.wav");
+        c.make();
+        WavWriter writer(path);
+        EXPECT_EQ(writer.WriteWave(a.data(), 6250, 10, 1, 1, 0, true), c.written ? 54 : 0) << writer.Error();
+        EXPECT_EQ(fs::symlink_status(path).type(), c.left);
+        if (c.written) {
+            EXPECT_EQ(ReadHeader(path).dataSize, 10u);
+        } else {
+            EXPECT_NE(writer.Error().find("FIFO"), std::string::npos) << writer.Error();
+        }
+    }
 }
 
 TEST_F(WavWriterTest, OneRecordingAtATimeInTheProcess) {

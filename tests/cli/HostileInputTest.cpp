@@ -1,0 +1,244 @@
+// daq-cli run as a user runs it, as its own process, on inputs meant to break
+// it: folders and /proc files to read, devices, FIFOs and links to write,
+// a full or closed standard output, signals in the middle of a capture,
+// arguments of thousands of characters. Each row says the exit status and
+// the gist of the one line on standard error.
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <iterator>
+#include <thread>
+
+#include "CliExit.h"
+#include "CliTestSupport.h"
+
+extern char** environ;
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The program under test: $DAQ_CLI_PROGRAM, else the one built with the tests.
+std::string Program() {
+    const char* given = std::getenv("DAQ_CLI_PROGRAM");
+    return given != nullptr ? given : DAQ_CLI_PROGRAM;
+}
+
+std::string Slurp(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+constexpr const char* kClosed = "(closed)";
+constexpr const char* kOut = "out.txt";
+constexpr const char* kNoOut = "standard output: cannot be written";
+
+struct Row {
+    const char* what = "";
+    std::vector<std::string> args = {};  // run in the row's folder
+    int status = kExitOk;
+    const char* gist = "";   // in the one line on standard error; "" for none
+    const char* keeps = "";  // a name in the folder that stays what it was
+    const char* out = kOut;  // standard output, or kClosed
+    // Sent once the capture is writing cut.csv, which with cut.wav must then
+    // be valid.
+    std::vector<int> signals = {};
+    const char* in = "/dev/null";  // standard input
+};
+
+struct Ran {
+    int status = -1;  // 128 + N when killed by signal N
+    std::string err;
+};
+
+// Waits until the capture has written rows, so the signals come mid-write.
+bool WaitForRows(const fs::path& csv, pid_t pid) {
+    for (int i = 0; i < 3000; ++i) {
+        std::error_code error;
+        if (fs::file_size(csv, error) > 100 && !error) {
+            return true;
+        }
+        if (waitpid(pid, nullptr, WNOHANG) == pid) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return false;
+}
+
+Ran RunIn(const fs::path& dir, const Row& row) {
+    posix_spawn_file_actions_t files;
+    posix_spawn_file_actions_init(&files);
+    posix_spawn_file_actions_addchdir_np(&files, dir.c_str());
+    posix_spawn_file_actions_addopen(&files, 0, row.in, O_RDONLY, 0);
+    if (std::string_view(row.out) == kClosed) {
+        posix_spawn_file_actions_addclose(&files, 1);
+    } else {
+        posix_spawn_file_actions_addopen(&files, 1, row.out, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    }
+    posix_spawn_file_actions_addopen(&files, 2, "err.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const std::string program = Program();
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
+    for (const std::string& arg : row.args) {
+        argv.push_back(const_cast<char*>(arg.c_str()));
+    }
+    argv.push_back(nullptr);
+    // calibration.ini is not looked for in the user's folder.
+    const std::string config = "XDG_CONFIG_HOME=" + dir.string();
+    std::vector<char*> env{const_cast<char*>(config.c_str())};
+    for (char** e = environ; *e != nullptr; ++e) {
+        if (!std::string_view(*e).starts_with("XDG_CONFIG_HOME=")) {
+            env.push_back(*e);
+        }
+    }
+    env.push_back(nullptr);
+    pid_t pid = 0;
+    Ran ran;
+    const int spawned = posix_spawn(&pid, program.c_str(), &files, nullptr, argv.data(), env.data());
+    posix_spawn_file_actions_destroy(&files);
+    if (spawned != 0) {
+        ADD_FAILURE() << program << ": " << std::strerror(spawned);
+        return ran;
+    }
+    if (!row.signals.empty()) {
+        EXPECT_TRUE(WaitForRows(dir / "cut.csv", pid)) << "the capture never wrote rows";
+        for (const int signal : row.signals) {
+            kill(pid, signal);
+        }
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    ran.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    ran.err = Slurp(dir / "err.txt");
+    return ran;
+}
+
+// What a cut capture must leave: a CSV of whole rows and a WAV file holding
+// one sample per row.
+void ValidCut(const fs::path& dir) {
+    const auto rows = ReadCsv((dir / "cut.csv").string());
+    ASSERT_GT(rows.size(), 1u);
+    for (const auto& row : rows) {
+        ASSERT_EQ(row.size(), 3u);
+    }
+    const std::optional<Wav> wav = ReadWav((dir / "cut.wav").string());
+    ASSERT_TRUE(wav);
+    EXPECT_EQ(wav->bytes.size(), rows.size() - 1);
+}
+
+const std::vector<std::string> kLong{"capture", "--rate",  "6.25k", "--duration", "60",
+                                     "--csv",   "cut.csv", "--wav", "cut.wav",    "--simulate"};
+
+std::vector<std::string> Capture(std::vector<std::string> more) {
+    std::vector<std::string> args{"capture", "--rate", "64", "--duration", "1", "--simulate"};
+    args.insert(args.end(), more.begin(), more.end());
+    return args;
+}
+
+TEST(HostileInputTest, EachEndsWithItsStatusAndOneLine) {
+    const std::string longText(5000, 'x');
+    const Row rows[] = {
+        // Files that cannot be read.
+        {"a folder", {"spectrum", "folder"}, kExitFile, "folder: cannot be read: Is a directory"},
+        {"/proc/self/mem", {"spectrum", "/proc/self/mem"}, kExitFile, "cannot be read: "},
+        {"a folder as input",
+         {"spectrum", "-"},
+         kExitFile,
+         "standard input: cannot be read: Is a directory",
+         "",
+         kOut,
+         {},
+         "folder"},
+        {"a line break in the name",
+         {"spectrum", "a\nb"},
+         kExitFile,
+         "a\\x0Ab: cannot be read: No such file"},
+        // Paths --wav must not delete.
+        {"--wav FIFO", Capture({"--wav", "fifo"}), kExitFile, "fifo: cannot be written: it is a FIFO",
+         "fifo"},
+        {"--wav device", Capture({"--wav", "device"}), kExitFile, "it is a device", "device"},
+        {"--wav folder", Capture({"--wav", "folder"}), kExitFile, "it is a folder", "folder"},
+        {"--wav link", Capture({"--wav", "link.wav"}), kExitOk, "", "link.wav"},
+        // Output onto the input.
+        {"--bins the input", {"spectrum", "in.csv", "--bins", "in.csv"}, kExitUsage, "input file"},
+        {"--bins ./the input", {"spectrum", "in.csv", "--bins", "./in.csv"}, kExitUsage, "input"},
+        {"--bins a link to it",
+         {"spectrum", "in.csv", "--bins", "link.csv"},
+         kExitUsage,
+         "input",
+         "link.csv"},
+        {"--bins a hard link", {"spectrum", "in.csv", "--bins", "hard.csv"}, kExitUsage, "input"},
+        // Signals during a capture, however many and whichever.
+        {"SIGINT x3", kLong, kExitInterrupted, "interrupted", "", kOut, {SIGINT, SIGINT, SIGINT}},
+        {"SIGINT HUP TERM", kLong, kExitInterrupted, "interrupted", "", kOut, {SIGINT, SIGHUP, SIGTERM}},
+        {"SIGTERM", kLong, kExitInterrupted, "interrupted", "", kOut, {SIGTERM}},
+        {"SIGHUP", kLong, kExitInterrupted, "interrupted", "", kOut, {SIGHUP}},
+        // Standard output that takes nothing.
+        {"demo > /dev/full", {"demo", "1"}, kExitFile, "cannot be written: No space", "", "/dev/full"},
+        {"spectrum > /dev/full", {"spectrum", "in.csv"}, kExitFile, kNoOut, "", "/dev/full"},
+        {"list > /dev/full", {"list", "--simulate"}, kExitFile, kNoOut, "", "/dev/full"},
+        {"--help > /dev/full", {"--help"}, kExitFile, kNoOut, "", "/dev/full"},
+        {"--csv - > /dev/full", Capture({"--csv", "-"}), kExitFile, kNoOut, "", "/dev/full"},
+        {"demo >&-", {"demo", "1"}, kExitFile, kNoOut, "", kClosed},
+        // Arguments of thousands of characters are quoted short.
+        {"--sim-identity of 5000",
+         {"list", "--simulate", "--sim-identity=" + longText},
+         kExitUsage,
+         "\"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\"... (5000 characters)"},
+        {"--simulate of 5000", {"list", "--simulate=" + longText}, kExitUsage, "(5000 characters)"},
+    };
+    const std::string samples = "time_s,ch0_v\n0,1\n0.015625,2\n0.03125,1\n";
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        CliRun cli;
+        const fs::path dir = cli.Path("");
+        fs::create_directory(dir / "folder");
+        ASSERT_EQ(mkfifo((dir / "fifo").c_str(), 0644), 0);
+        if (mknod((dir / "device").c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0 &&
+            row.gist == std::string("it is a device")) {
+            continue;  // only root makes device nodes
+        }
+        WriteFile((dir / "in.csv").string(), samples);
+        fs::create_symlink("in.csv", dir / "link.csv");
+        fs::create_hard_link(dir / "in.csv", dir / "hard.csv");
+        WriteFile((dir / "target.wav").string(), "not yet a recording");
+        fs::create_symlink("target.wav", dir / "link.wav");
+
+        const fs::file_type kind = fs::symlink_status(dir / row.keeps).type();
+
+        const Ran ran = RunIn(dir, row);
+        EXPECT_EQ(ran.status, row.status) << ran.err;
+        if (*row.gist == '\0') {
+            EXPECT_EQ(ran.err, "");
+        } else {
+            EXPECT_EQ(ran.err.rfind("daq-cli: ", 0), 0u) << ran.err;
+            EXPECT_NE(ran.err.find(row.gist), std::string::npos) << ran.err;
+            EXPECT_EQ(ran.err.find('\n'), ran.err.size() - 1) << ran.err;
+            EXPECT_LT(ran.err.size(), 200u) << ran.err;
+        }
+        EXPECT_EQ(fs::symlink_status(dir / row.keeps).type(), kind);
+        EXPECT_EQ(Slurp(dir / "in.csv"), samples);
+        if (!row.signals.empty()) {
+            ValidCut(dir);
+        }
+        // A link leads the recording to the file it points to.
+        if (row.status == kExitOk && row.args.size() > 7 && row.args[6] == "--wav") {
+            const std::optional<Wav> wav = ReadWav((dir / row.args[7]).string());
+            ASSERT_TRUE(wav);
+            EXPECT_EQ(wav->bytes.size(), 64u);
+        }
+    }
+}
+
+}  // namespace
