@@ -60,8 +60,14 @@ int RunSpectrum(const SpectrumArguments& arguments, CliContext& context) {
                          : std::nullopt;
     const SampleFileRead read = ReadSampleFile(*in, maxSamples);
     if (!read.file) {
-        ReportError(context, name + (read.line > 0 ? ":" + std::to_string(read.line) : std::string()) + ": " +
-                                 read.error);
+        // Appended piece by piece: GCC 12 at -O3 takes ":" + std::string for
+        // an overlapping copy (-Wrestrict) once inlined.
+        std::string where = name;
+        if (read.line > 0) {
+            where += ':';
+            where += std::to_string(read.line);
+        }
+        ReportError(context, where + ": " + read.error);
         return kExitFile;
     }
     if (in->bad()) {
