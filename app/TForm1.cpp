@@ -8,6 +8,7 @@
 #include <QLineSeries>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QShowEvent>
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
@@ -15,6 +16,7 @@
 #include <QValueAxis>
 
 #include <tuple>
+#include <utility>
 
 #include "ChartTheme.h"
 #include "DriveAccess.h"
@@ -100,11 +102,38 @@ void TForm1::AttachWindows(TCalibration* calibration, TForm6* form6, TForm4* for
 }
 
 void TForm1::ShowMessage(const QString& text) {
+    // A window-modal box over a window not yet on the screen would never be
+    // seen.
+    if (isVisible()) {
+        OpenMessageBox(text);
+    } else {
+        pendingMessages_.push_back(text);
+    }
+    emit MessageShown(text);
+}
+
+void TForm1::OpenMessageBox(const QString& text) {
     auto* box = new QMessageBox(QMessageBox::NoIcon, QCoreApplication::applicationName(), text,
                                 QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
-    emit MessageShown(text);
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (pendingMessages_.isEmpty()) {
+        return;
+    }
+    // Once the window is up, so that each box sits over it.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            const QStringList messages = std::exchange(pendingMessages_, {});
+            for (const QString& text : messages) {
+                OpenMessageBox(text);
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 void TForm1::FormCreate() {

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QStringList>
 
 #include <memory>
 #include <optional>
@@ -159,6 +160,8 @@ public:
     // Shows a message to the user without blocking the caller: the box is
     // modal to the window but the handler that raised it carries on, so a
     // message can never stall a timer or a shutdown.
+    // A message box over the window; one raised before the window is on the
+    // screen (a calibration.ini problem found at start-up) waits until it is.
     void ShowMessage(const QString& text);
 
 signals:
@@ -169,9 +172,13 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void OpenMessageBox(const QString& text);
+    QStringList pendingMessages_;  // raised before the window was shown
+
     void CreateTimers();
     void SetUpToolBar();
     void SetUpCharts();

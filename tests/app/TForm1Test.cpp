@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -502,6 +503,32 @@ TEST_F(TForm1Test, AboutTwiceShowsOneAboutWindow) {
     EXPECT_EQ(shown, 1);
     EXPECT_TRUE(form.isVisible());  // not modal: the main window stays usable
     EXPECT_FALSE(about.isModal());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(TForm1Test, AMessageBeforeTheWindowIsShownWaitsForIt) {
+    // What start-up finds wrong (calibration.ini, say) is seen once the
+    // window is on the screen.
+    auto visibleBoxes = [&] {
+        QStringList texts;
+        for (QMessageBox* box : form.findChildren<QMessageBox*>()) {
+            if (box->isVisible()) {
+                texts.push_back(box->text());
+            }
+        }
+        return texts;
+    };
+    form.ShowMessage(QStringLiteral("found at start-up"));
+    QApplication::processEvents();
+    EXPECT_TRUE(visibleBoxes().isEmpty());
+    form.show();
+    QApplication::processEvents();
+    EXPECT_EQ(visibleBoxes(), QStringList{QStringLiteral("found at start-up")});
+    form.ShowMessage(QStringLiteral("later"));
+    EXPECT_EQ(visibleBoxes().size(), 2);
 }
 
 }  // namespace
