@@ -393,9 +393,6 @@ void TForm1::Button10Click() {
 // so each command already has its one place.
 void TForm1::Button2Click() {}
 void TForm1::SpinEdit2Change() {}
-void TForm1::saveas1Click() {}
-void TForm1::Screenshot1Click() {}
-void TForm1::SaveCapture1Click() {}
 void TForm1::DistanceSensor1Click() {}
 void TForm1::FrequencySensor1Click() {}
 void TForm1::Chinese1Click() {}

@@ -2,10 +2,61 @@
 
 #include <QWidget>
 
-// The capture editor, in which the user annotates a picture of the main window.
-class TForm4 : public QWidget {
+#include "CaptureCanvas.h"
+#include "CaptureHistory.h"
+#include "CaptureMouse.h"
+#include "TForm4State.h"
+
+class QAction;
+class QScrollArea;
+class CaptureView;
+
+// The capture editor, in which the user annotates a picture of the main
+// window. Closing hides it; the overlay and the pen colour stay for the
+// next showing.
+class TForm4 : public QWidget, protected TForm4State {
     Q_OBJECT
 
 public:
     explicit TForm4(QWidget* parent = nullptr);
+    ~TForm4() override;
+
+    // Edit Capture: picture becomes the captured layer and the overlay is
+    // cleared over clear (its annotations go); then the window is shown, or
+    // brought to the front with its history when already open.
+    void EditCapture(const QImage& picture, const QRect& clear);
+
+    const TForm4State& State() const { return *this; }
+    const CaptureCanvas& Canvas() const { return canvas_; }
+    const CaptureHistory& History() const { return history_; }
+
+    void Undo1Click();
+    void Redo1Click();
+    void LineClick();
+    void RectangleClick();
+    void EllipseClick();
+    void Erase1Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    friend class CaptureView;
+    void FormShow();
+    void FormClose();
+    void SelectTool(int tool, Qt::CursorShape cursor);
+    void Image1MouseDown(QPoint p);
+    void Image1MouseMove(QPoint p, bool leftHeld);
+    void Image1MouseUp(QPoint p);
+    void Apply(const CaptureMouse::Outcome& outcome);
+    void SetUndoRedo(bool undo, bool redo);
+
+    CaptureCanvas canvas_;
+    CaptureHistory history_;
+    CaptureMouse mouse_{*this, canvas_};
+    QScrollArea* ScrollBox1 = nullptr;
+    CaptureView* Image1 = nullptr;
+    QAction* Undo1 = nullptr;
+    QAction* Redo1 = nullptr;
 };
