@@ -31,6 +31,7 @@ class TForm4;
 class TForm6;
 class TForm8;
 class TFrequencySensorFrom;
+class PulseWindowSink;
 class readmsc;
 class testT;
 class VoltSink;
@@ -282,6 +283,7 @@ private:
     QPointer<TForm4> Form4;
     QPointer<TFrequencySensorFrom> FrequencySensorFrom;
     QPointer<TForm8> Form8;
+    std::unique_ptr<PulseWindowSink> pulseSink_;  // feeds FrequencySensorFrom
 
     // The low-speed plotter of a recording run and its drawing.
     std::unique_ptr<showChart> plotter_;
