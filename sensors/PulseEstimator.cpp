@@ -1,8 +1,8 @@
 #include "PulseEstimator.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -16,35 +16,26 @@ std::optional<double> PulseEstimator::Add(float value) {
     if (order_.Received() <= kWindow) {
         return std::nullopt;
     }
-    const auto beats = FindBeats(order_);
+    const PulseBeats search(order_);
+    const std::optional<PulseBeatSamples> beats = search.Find();
     if (!beats) {
         return std::nullopt;
     }
     std::array<double, kBeats> times{};
     std::transform(beats->begin(), beats->end(), times.begin(),
                    [](std::int64_t sample) { return static_cast<double>(sample) * kSecondsPerSample; });
-    return BpmFromBeatTimes(times);
-}
-
-std::optional<std::array<std::int64_t, PulseEstimator::kBeats>> FindBeats(const PulseOrder& order) {
-    std::array<std::int64_t, PulseEstimator::kBeats> beats{};
-    int chosen = 0;
-    int node = order.Head();
-    for (int examined = 0;
-         examined < PulseEstimator::kExamined && node != PulseOrder::kNone && chosen < PulseEstimator::kBeats;
-         ++examined, node = order.Next(node)) {
-        const std::int64_t sample = order.Sample(node);
-        const bool separated = std::all_of(
-            beats.begin(), beats.begin() + chosen,
-            [sample](std::int64_t beat) { return std::llabs(sample - beat) >= PulseEstimator::kSeparation; });
-        if (separated) {
-            beats[chosen++] = sample;
-        }
-    }
-    if (chosen < PulseEstimator::kBeats) {
+    const std::optional<double> bpm = BpmFromBeatTimes(times);
+    if (!bpm) {
         return std::nullopt;
     }
-    return beats;
+    // A rate that leaves waves uncounted is wrong: every other beat of a
+    // fast pulse, or peaks picked out of noise.
+    const auto [first, last] = std::minmax_element(beats->begin(), beats->end());
+    const double periods = static_cast<double>(*last - *first) * kSecondsPerSample * *bpm / 60.0;
+    if (search.WavesBetween(*first, *last) > std::lround(periods)) {
+        return std::nullopt;
+    }
+    return bpm;
 }
 
 std::optional<double> BpmFromBeatTimes(std::array<double, PulseEstimator::kBeats> times) {

@@ -5,17 +5,18 @@
 #include <optional>
 #include <string>
 
+#include "PulseBeats.h"
 #include "PulseOrder.h"
 
 // The heart rate of a pulse-sensor signal sampled at 64 S/s, from the four
-// highest well-separated maxima of the last four seconds.
+// highest well-separated beats of the last four seconds. An estimate is
+// made only when the rate it gives accounts for every wave between its
+// first and last beat.
 class PulseEstimator {
 public:
     static constexpr int kRate = 64;
     static constexpr int kWindow = 4 * kRate;  // four seconds
-    static constexpr int kExamined = 255;      // the highest samples searched for beats
-    static constexpr int kSeparation = 32;     // samples between beats, 0.5 s
-    static constexpr int kBeats = 4;
+    static constexpr int kBeats = kPulseBeats;
 
     PulseEstimator() : order_(kWindow) {}
 
@@ -29,11 +30,6 @@ public:
 private:
     PulseOrder order_;
 };
-
-// The sample numbers of the beats: the highest sample first, then each of
-// the kExamined highest that lies kSeparation samples or more from every
-// beat chosen so far. Nothing when fewer than four are found.
-std::optional<std::array<std::int64_t, PulseEstimator::kBeats>> FindBeats(const PulseOrder& order);
 
 // Beats per minute from four beat times in seconds (any order): the shortest
 // interval is one beat (0.666 .. 1.25 s) or two (1.332 .. 2.5 s); the other

@@ -11,6 +11,7 @@ void PulseOrder::Add(float value) {
     // without a search; the node is the one the new sample replaces.
     const int node = static_cast<int>(received_ % Window());
     if (Full()) {
+        departed_ = nodes_[node].value;
         Unlink(node);
     }
     // No number orders below every number: it can never be taken for a beat.

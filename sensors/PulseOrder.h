@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // The last W samples of the pulse signal, ordered by value, largest first.
@@ -29,6 +30,15 @@ public:
     float Value(int node) const { return nodes_[node].value; }
     std::int64_t Sample(int node) const { return nodes_[node].sample; }
 
+    // Walking in time: the oldest sample still held, and the value of any
+    // sample from there to Received() - 1; Departed() is the value of the
+    // sample before the oldest, once one has been replaced.
+    std::int64_t Oldest() const { return Full() ? received_ - Window() : 0; }
+    std::optional<float> Departed() const { return departed_; }
+    float ValueOf(std::int64_t sample) const {
+        return nodes_[static_cast<std::size_t>(sample % Window())].value;
+    }
+
 private:
     struct Node {
         float value = 0.0f;
@@ -43,4 +53,5 @@ private:
     std::vector<Node> nodes_;
     int head_ = kNone;
     std::int64_t received_ = 0;
+    std::optional<float> departed_;
 };

@@ -7,6 +7,7 @@
 #include <deque>
 #include <functional>
 #include <limits>
+#include <numeric>
 #include <random>
 #include <vector>
 
@@ -115,25 +116,47 @@ TEST(PulseEstimatorTest, NoNumberNeverBecomesABeat) {
     }
 }
 
-// The window as a plain list: the last 256 samples sorted by value, newer
-// first among equals, searched the same way.
-std::optional<double> Reference(const std::deque<std::pair<float, std::int64_t>>& window) {
-    auto sorted = std::vector(window.begin(), window.end());
-    std::stable_sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) {
-        return a.first != b.first ? a.first > b.first : a.second > b.second;
+// The window as a plain list in time order, sorted by value (newer first
+// among equals) and searched the same way: beats are peaks above the middle
+// level, and no wave between the first and last may go uncounted. samples
+// holds the sample before the window too.
+std::optional<double> Reference(const std::deque<std::pair<float, std::int64_t>>& samples) {
+    const auto window = std::vector(samples.begin() + 1, samples.end());
+    const auto [low, high] = std::minmax_element(window.begin(), window.end());
+    const float middle = low->first + (high->first - low->first) / 2.0f;
+    const auto peak = [&](std::size_t i) {
+        const float before = i == 0 ? samples[0].first : window[i - 1].first;
+        return low->first < high->first && window[i].first > middle && window[i].first > before &&
+               (i + 1 == window.size() || window[i].first >= window[i + 1].first);
+    };
+    std::vector<std::size_t> sorted(window.size());
+    std::iota(sorted.begin(), sorted.end(), std::size_t{0});
+    std::stable_sort(sorted.begin(), sorted.end(), [&](std::size_t a, std::size_t b) {
+        return window[a].first != window[b].first ? window[a].first > window[b].first : a > b;
     });
-    std::vector<std::int64_t> beats;
+    std::vector<std::size_t> beats;
     for (std::size_t i = 0; i < 255 && beats.size() < 4; ++i) {
-        const std::int64_t sample = sorted[i].second;
-        if (std::all_of(beats.begin(), beats.end(),
-                        [&](std::int64_t b) { return std::llabs(sample - b) >= 32; })) {
-            beats.push_back(sample);
+        const std::size_t at = sorted[i];
+        if (peak(at) && std::all_of(beats.begin(), beats.end(), [&](std::size_t b) {
+                return std::llabs(static_cast<long long>(at) - static_cast<long long>(b)) >= 32;
+            })) {
+            beats.push_back(at);
         }
     }
     if (beats.size() < 4) {
         return std::nullopt;
     }
-    return BpmFromBeatTimes({beats[0] / 64.0, beats[1] / 64.0, beats[2] / 64.0, beats[3] / 64.0});
+    std::sort(beats.begin(), beats.end());
+    const auto time = [&](std::size_t i) { return static_cast<double>(window[beats[i]].second) / 64.0; };
+    const std::optional<double> bpm = BpmFromBeatTimes({time(0), time(1), time(2), time(3)});
+    long waves = 0;
+    for (std::size_t i = beats[0] + 1; i <= beats[3]; ++i) {
+        waves += window[i - 1].first <= middle && window[i].first > middle;
+    }
+    if (!bpm || waves > std::lround((time(3) - time(0)) * *bpm / 60.0)) {
+        return std::nullopt;
+    }
+    return bpm;
 }
 
 TEST(PulseEstimatorTest, AgreesWithAPlainSortOnLongRandomInput) {
@@ -144,7 +167,7 @@ TEST(PulseEstimatorTest, AgreesWithAPlainSortOnLongRandomInput) {
         std::uniform_int_distribution<int> level(0, round == 0 ? 3 : 20);
         std::uniform_int_distribution<int> spacing(40, 140);
         PulseEstimator estimator;
-        std::deque<std::pair<float, std::int64_t>> window;
+        std::deque<std::pair<float, std::int64_t>> samples;
         int nextPeak = 0;
         int estimates = 0;
         for (std::int64_t n = 0; n < 6000; ++n) {
@@ -154,11 +177,11 @@ TEST(PulseEstimatorTest, AgreesWithAPlainSortOnLongRandomInput) {
                 nextPeak += spacing(random);
             }
             const std::optional<double> got = estimator.Add(value);
-            window.emplace_back(value, n);
-            if (window.size() > 256) {
-                window.pop_front();
+            samples.emplace_back(value, n);
+            if (samples.size() > 257) {
+                samples.pop_front();
             }
-            const std::optional<double> want = n >= 256 ? Reference(window) : std::nullopt;
+            const std::optional<double> want = n >= 256 ? Reference(samples) : std::nullopt;
             ASSERT_EQ(got, want) << "round " << round << " sample " << n;
             estimates += got.has_value();
         }
