@@ -19,6 +19,7 @@
 #include "ChartTheme.h"
 #include "DriveAccess.h"
 #include "Myconst.h"
+#include "OpenBeside.h"
 #include "PulseWindowSink.h"
 #include "TCalibration.h"
 #include "TForm4.h"
@@ -357,9 +358,7 @@ void TForm1::DistanceSensor1Click() {
     if (Form8 == nullptr) {
         return;
     }
-    Form8->show();
-    Form8->raise();
-    Form8->activateWindow();
+    OpenBeside(*Form8, *this);
 }
 
 void TForm1::FrequencySensor1Click() {
@@ -369,7 +368,7 @@ void TForm1::FrequencySensor1Click() {
         return;
     }
     if (FrequencySensorFrom != nullptr) {
-        FrequencySensorFrom->Open();
+        FrequencySensorFrom->Open(*this);
     }
 }
 

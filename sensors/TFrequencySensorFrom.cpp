@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 
+#include "OpenBeside.h"
 #include "SensorChart.h"
 #include "TChart.h"
 
@@ -14,10 +15,8 @@ TFrequencySensorFrom::TFrequencySensorFrom(QWidget* parent) : QWidget(parent, Qt
     Chart1->SetLeftAxis(-5.0, 5.0, 1.0);
 }
 
-void TFrequencySensorFrom::Open() {
-    show();
-    raise();
-    activateWindow();
+void TFrequencySensorFrom::Open(const QWidget& main) {
+    OpenBeside(*this, main);
     active_ = true;
 }
 

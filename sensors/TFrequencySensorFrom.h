@@ -21,8 +21,9 @@ class TFrequencySensorFrom : public QWidget, private Ui::TFrequencySensorFrom {
 public:
     explicit TFrequencySensorFrom(QWidget* parent = nullptr);
 
-    // Shows the window and starts taking samples.
-    void Open();
+    // Shows the window, beside main when it was hidden, and starts taking
+    // samples.
+    void Open(const QWidget& main);
     void FormClose();
     bool Active() const { return active_; }
 

@@ -13,6 +13,7 @@ namespace {
 
 class TFrequencySensorFromTest : public ::testing::Test {
 protected:
+    QWidget main;
     TFrequencySensorFrom form;
 
     QString Text(const char* name) {
@@ -34,7 +35,7 @@ protected:
 TEST_F(TFrequencySensorFromTest, EstimatesAfterFourSecondsAndScrollsWithinTheAxis) {
     Feed(64, 1, 0, 10);
     EXPECT_EQ(Trace().PairCount(), 0) << "closed: not fed";
-    form.Open();
+    form.Open(main);
     Feed(64, 2, 0, 256);
     EXPECT_EQ(Text("Label2"), QStringLiteral("CH1"));
     EXPECT_TRUE(Text("Edit1").isEmpty()) << "nothing in the first four seconds";
@@ -47,7 +48,7 @@ TEST_F(TFrequencySensorFromTest, EstimatesAfterFourSecondsAndScrollsWithinTheAxi
 }
 
 TEST_F(TFrequencySensorFromTest, PausesAtAnotherRateAndResumesAt64) {
-    form.Open();
+    form.Open(main);
     Feed(64, 1, 0, 300);
     Feed(6250, 1, 300, 500);
     EXPECT_FALSE(Text("Label5").isEmpty());
@@ -59,12 +60,12 @@ TEST_F(TFrequencySensorFromTest, PausesAtAnotherRateAndResumesAt64) {
 }
 
 TEST_F(TFrequencySensorFromTest, ClosingStopsTheFeedAndKeepsTheState) {
-    form.Open();
+    form.Open(main);
     Feed(64, 1, 0, 300);
     form.close();
     EXPECT_FALSE(form.Active());
     Feed(64, 1, 300, 50);
-    form.Open();
+    form.Open(main);
     EXPECT_TRUE(form.Active());
     EXPECT_EQ(Text("Edit1"), QStringLiteral("60.00"));
     EXPECT_EQ(Trace().PairCount(), 256);
