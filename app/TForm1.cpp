@@ -21,6 +21,8 @@
 #include "ChartTheme.h"
 #include "DriveAccess.h"
 #include "Myconst.h"
+#include "OpenBeside.h"
+#include "PulseWindowSink.h"
 #include "TCalibration.h"
 #include "TForm4.h"
 #include "TForm6.h"
@@ -98,7 +100,11 @@ void TForm1::AttachWindows(TCalibration* calibration, TForm6* form6, TForm4* for
     Form6 = form6;
     Form4 = form4;
     FrequencySensorFrom = frequencySensorFrom;
+    pulseSink_ = std::make_unique<PulseWindowSink>(frequencySensorFrom);
     Form8 = form8;
+    if (Form8 != nullptr) {
+        Form8->SetSource([] { return gSensorVolt; }, [] { return Myconst::Setdistance.Text(); });
+    }
 }
 
 void TForm1::ShowMessage(const QString& text) {
@@ -377,6 +383,24 @@ void TForm1::About1Click() {
     Form6->activateWindow();
 }
 
+void TForm1::DistanceSensor1Click() {
+    if (Form8 == nullptr) {
+        return;
+    }
+    OpenBeside(*Form8, *this);
+}
+
+void TForm1::FrequencySensor1Click() {
+    // The pulse estimate is made on four seconds at 64 S/s only.
+    if (gSampleRate.load() != PulseEstimator::kRate) {
+        ShowMessage(Myconst::Smsgfreq.Text());
+        return;
+    }
+    if (FrequencySensorFrom != nullptr) {
+        FrequencySensorFrom->Open(*this);
+    }
+}
+
 void TForm1::USBADManual1Click() {
     // Resolved against the current directory; a missing document or no
     // program for it shows nothing.
@@ -393,8 +417,6 @@ void TForm1::Button10Click() {
 // so each command already has its one place.
 void TForm1::Button2Click() {}
 void TForm1::SpinEdit2Change() {}
-void TForm1::DistanceSensor1Click() {}
-void TForm1::FrequencySensor1Click() {}
 void TForm1::Chinese1Click() {}
 void TForm1::English1Click() {}
 

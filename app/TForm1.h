@@ -32,6 +32,7 @@ class TForm4;
 class TForm6;
 class TForm8;
 class TFrequencySensorFrom;
+class PulseWindowSink;
 class readmsc;
 class testT;
 class VoltSink;
@@ -289,6 +290,7 @@ private:
     QPointer<TForm4> Form4;
     QPointer<TFrequencySensorFrom> FrequencySensorFrom;
     QPointer<TForm8> Form8;
+    std::unique_ptr<PulseWindowSink> pulseSink_;  // feeds FrequencySensorFrom
 
     // The low-speed plotter of a recording run and its drawing.
     std::unique_ptr<showChart> plotter_;

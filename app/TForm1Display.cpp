@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "Myconst.h"
+#include "PulseWindowSink.h"
 #include "TForm1.h"
 #include "Unit1Globals.h"
 
@@ -132,7 +133,7 @@ void TForm1::PlaceTriggerLabel(int channel, double triggerX) {
     FTriggerLabel = std::move(label);
 }
 
-// The pulse window takes every free-running pair here once it estimates pulses.
+// The pulse window takes every free-running pair while it is open.
 PulseSampleSink* TForm1::PulseWindowFeed() {
-    return nullptr;
+    return pulseSink_ != nullptr && pulseSink_->Listening() ? pulseSink_.get() : nullptr;
 }

@@ -262,7 +262,10 @@ void TChart::Push() {
         }
         e.pushedVersion = model.Version();
         WipeOverlay();
-        const Qt::PenStyle style = model.Dotted() ? Qt::DotLine : Qt::SolidLine;
+        // Undotted, a series draws with the style it was made with; one made
+        // dotted turns solid.
+        const Qt::PenStyle own = e.pen.style() == Qt::DotLine ? Qt::SolidLine : e.pen.style();
+        const Qt::PenStyle style = model.Dotted() ? Qt::DotLine : own;
         if (e.series->pen().style() != style) {
             QPen pen = e.pen;
             pen.setStyle(style);

@@ -1,7 +1,56 @@
 #include "TFrequencySensorFrom.h"
 
+#include <QCloseEvent>
+
+#include "OpenBeside.h"
+#include "SensorChart.h"
+#include "TChart.h"
+
 TFrequencySensorFrom::TFrequencySensorFrom(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName(QStringLiteral("FrequencySensorFrom"));
-    setWindowTitle(tr("Pulse Sensor"));
-    resize(560, 380);
+    setupUi(this);
+    StyleSensorChart(Chart1, tr("Waveform"), tr("Time  (s)"), tr("Voltage  ( V )"), QColor(0x40, 0x40, 0x40));
+    Series1 = &Chart1->AddSeries(QStringLiteral("Series1"), QPen(Qt::white, 1.5, Qt::DashLine), true);
+    Series1->Reserve(PulseEstimator::kWindow);
+    Chart1->SetBottomAxis(0.0, 4.0, 1.0);
+    Chart1->SetLeftAxis(-5.0, 5.0, 1.0);
+}
+
+void TFrequencySensorFrom::Open(const QWidget& main) {
+    OpenBeside(*this, main);
+    active_ = true;
+}
+
+void TFrequencySensorFrom::FormClose() {
+    active_ = false;
+}
+
+void TFrequencySensorFrom::closeEvent(QCloseEvent* event) {
+    FormClose();
+    QWidget::closeEvent(event);
+}
+
+void TFrequencySensorFrom::AddPulseSample(int rate, std::uint8_t mask, float value) {
+    if (!active_) {
+        return;
+    }
+    Label2->setText((mask & 1) != 0 ? QStringLiteral("CH0") : QStringLiteral("CH1"));
+    if (rate != PulseEstimator::kRate) {
+        Label5->setText(tr("Paused: the pulse is read at 64 S/s only"));
+        return;
+    }
+    Label5->clear();
+    const ScrollingPlot::Step step = plot_.Next();
+    if (step.scroll) {
+        Series1->DeleteFirstY();
+        Series1->Delete(Series1->Count() - 1);
+    }
+    Series1->AddXY(static_cast<double>(step.position) / PulseEstimator::kRate, value);
+    calculatefrequency(value);
+}
+
+void TFrequencySensorFrom::calculatefrequency(float value) {
+    // Without an estimate the last one stays shown.
+    if (const std::optional<double> bpm = estimator_.Add(value)) {
+        Edit1->setText(QString::fromStdString(BpmText(*bpm)));
+    }
 }

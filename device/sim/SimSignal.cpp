@@ -7,13 +7,14 @@
 
 namespace {
 
-constexpr std::array<std::pair<SimShape, std::string_view>, 6> kShapeNames{{
+constexpr std::array<std::pair<SimShape, std::string_view>, 7> kShapeNames{{
     {SimShape::Sine, "sine"},
     {SimShape::Square, "square"},
     {SimShape::Triangle, "triangle"},
     {SimShape::Pulse, "pulse"},
     {SimShape::Noise, "noise"},
     {SimShape::Dc, "dc"},
+    {SimShape::Heart, "heart"},
 }};
 
 // splitmix64: a cheap, well-mixed hash, so noise needs no generator state and
@@ -23,6 +24,18 @@ std::uint64_t Mix(std::uint64_t x) {
     x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
     x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
     return x ^ (x >> 31);
+}
+
+// A bell of unit height at centre, narrower before it than after: the
+// steep rise and slower fall of a pressure wave.
+double Wave(double phase, double centre, double rise, double fall) {
+    const double width = phase < centre ? rise : fall;
+    const double x = (phase - centre) / width;
+    return std::exp(-0.5 * x * x);
+}
+
+double HeartBeat(double phase) {
+    return Wave(phase, kHeartSystolePhase, 0.03, 0.07) + Wave(phase, 0.45, 0.05, 0.08) / 3.0;
 }
 
 }  // namespace
@@ -52,6 +65,9 @@ double SimSignal::ValueAt(double seconds, std::uint64_t frame, std::uint64_t see
         }
         case SimShape::Dc:
             value = amplitudeV;
+            break;
+        case SimShape::Heart:
+            value = amplitudeV * HeartBeat(phase);
             break;
     }
     return value + offsetV;

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-enum class SimShape { Sine, Square, Triangle, Pulse, Noise, Dc };
+enum class SimShape { Sine, Square, Triangle, Pulse, Noise, Dc, Heart };
 
 // One channel's signal on the simulated instrument, in volts at the probe.
 //   sine, square, triangle: +-amplitude around offset, starting at phase 0
@@ -13,6 +13,9 @@ enum class SimShape { Sine, Square, Triangle, Pulse, Noise, Dc };
 //   noise: uniform in +-amplitude around offset, the same sequence for the
 //     same seed and frame numbers; frequency unused
 //   dc: amplitude + offset; frequency unused
+//   heart: a pulse sensor's beat, frequency beats per second: from a flat
+//     base a sharp systolic peak of amplitude at 15 % of the period, then a
+//     dicrotic wave of a third of it at 45 %, plus offset
 struct SimSignal {
     SimShape shape = SimShape::Dc;
     double frequencyHz = 0.0;
@@ -26,6 +29,7 @@ struct SimSignal {
 };
 
 inline constexpr double kPulseDuty = 0.1;
+inline constexpr double kHeartSystolePhase = 0.15;
 
 std::optional<SimShape> SimShapeFromName(std::string_view name);
 std::string_view SimShapeName(SimShape shape);

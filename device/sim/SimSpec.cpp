@@ -49,7 +49,7 @@ std::string ParseChannel(std::string_view description, SimSignal& signal) {
     const std::optional<SimShape> shape = SimShapeFromName(fields[0]);
     if (!shape) {
         return Concat({Problem("unknown shape", fields[0], description),
-                       " (known: sine, square, triangle, pulse, noise, dc)"});
+                       " (known: sine, square, triangle, pulse, noise, dc, heart)"});
     }
     const std::optional<double> frequency = Number(fields[1]);
     if (!frequency) {
@@ -69,7 +69,9 @@ std::string ParseChannel(std::string_view description, SimSignal& signal) {
             return Problem("bad offset", fields[3], description);
         }
     }
-    signal = SimSignal{*shape, *frequency, *amplitude, *offset};
+    // A heart beats so many times a minute; the signal counts cycles a second.
+    const double hertz = *shape == SimShape::Heart ? *frequency / 60.0 : *frequency;
+    signal = SimSignal{*shape, hertz, *amplitude, *offset};
     return {};
 }
 

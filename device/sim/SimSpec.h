@@ -10,7 +10,8 @@
 
 // The signals of the simulated instrument, as given by --simulate[=SPEC]:
 // one shape:frequency_hz:amplitude_v[:offset_v] per channel, CH0 first,
-// separated by ','. A single description drives CH0 only; CH1 then reads a
+// separated by ','; for the heart shape the frequency is in beats per
+// minute (heart:72:1.5 is 72 bpm). A single description drives CH0 only; CH1 then reads a
 // flat 0 V, which is what an unconnected probe shows.
 struct SimSpec {
     std::array<SimSignal, kChannelCount> channels{};

@@ -99,6 +99,16 @@ TEST_F(TChartTest, AHiddenSeriesCatchesUpWhenShownAndKeepsItsColour) {
     EXPECT_EQ(chart.LineSeries(1)->pen().color(), QColor(Qt::blue));
 }
 
+TEST_F(TChartTest, ASeriesKeepsItsOwnPenStyleOnceFilled) {
+    for (const Qt::PenStyle style : {Qt::SolidLine, Qt::DashLine, Qt::DashDotLine}) {
+        SeriesModel& s = chart.AddSeries(QStringLiteral("Styled"), QPen(Qt::white, 1.5, style), true);
+        s.AddXY(1.0, 1.0);
+        s.AddXY(2.0, 2.0);
+        chart.Push();
+        EXPECT_EQ(chart.LineSeries(chart.SeriesCount() - 1)->pen().style(), style);
+    }
+}
+
 TEST_F(TChartTest, ALevelLineSpansTheVisibleAxisWhateverItsPoints) {
     chart.SpanVisibleAxis(1);
     overlay->SetVisible(true);

@@ -49,9 +49,30 @@ TEST(SimSignalNoiseTest, IsRepeatableBoundedAndVaried) {
     EXPECT_NE(noise.ValueAt(0.0, 5, 7), noise.ValueAt(0.0, 5, 8));
 }
 
+TEST(SimSignalHeartTest, HasASystolicPeakThenADicroticWave) {
+    const SimSignal heart{SimShape::Heart, 1.2, 2.0, 0.5};  // 72 bpm
+    const double period = 1.0 / 1.2;
+    auto at = [&](double phase) { return heart.ValueAt((phase + 5.0) * period, 0, 1); };
+    double highest = -10.0;
+    double highestPhase = 0.0;
+    for (int i = 0; i < 1000; ++i) {
+        if (at(i / 1000.0) > highest) {
+            highest = at(i / 1000.0);
+            highestPhase = i / 1000.0;
+        }
+    }
+    EXPECT_NEAR(highestPhase, kHeartSystolePhase, 1e-3);
+    EXPECT_NEAR(highest, 2.5, 1e-6);
+    EXPECT_NEAR(at(0.9), 0.5, 1e-6);               // flat between beats
+    EXPECT_NEAR(at(0.45), 0.5 + 2.0 / 3.0, 1e-3);  // the dicrotic wave's top
+    EXPECT_LT(at(0.33), at(0.45) - 0.1);           // the notch before it
+    EXPECT_GT(at(0.45), at(0.40));
+    EXPECT_GT(at(0.45), at(0.50));
+}
+
 TEST(SimShapeNameTest, NamesRoundTrip) {
     for (const SimShape shape : {SimShape::Sine, SimShape::Square, SimShape::Triangle, SimShape::Pulse,
-                                 SimShape::Noise, SimShape::Dc}) {
+                                 SimShape::Noise, SimShape::Dc, SimShape::Heart}) {
         EXPECT_EQ(SimShapeFromName(SimShapeName(shape)), shape);
     }
     EXPECT_FALSE(SimShapeFromName("Sine").has_value());

@@ -13,7 +13,10 @@ TEST(SimSpecTest, ReadsOneDescriptionPerChannel) {
          {{{{SimShape::Triangle, 5.5, 1.25, -0.5}, {SimShape::Pulse, 1.2, 3, 0.25}}}}},
         // One description: CH1 stays at 0 V.
         {"noise:0:0.1", {{{{SimShape::Noise, 0, 0.1, 0}, {SimShape::Dc, 0, 0, 0}}}}},
-        {"dc:0:-1.5,dc:0:2e-1", {{{{SimShape::Dc, 0, -1.5, 0}, {SimShape::Dc, 0, 0.2, 0}}}}}};
+        {"dc:0:-1.5,dc:0:2e-1", {{{{SimShape::Dc, 0, -1.5, 0}, {SimShape::Dc, 0, 0.2, 0}}}}},
+        // The heart's rate is in beats per minute.
+        {"heart:72:1.5:0.5,heart:45:1",
+         {{{{SimShape::Heart, 1.2, 1.5, 0.5}, {SimShape::Heart, 0.75, 1, 0}}}}}};
     for (const auto& [text, spec] : cases) {
         const SimSpecResult result = ParseSimSpec(text);
         ASSERT_TRUE(result.ok()) << text << ": " << result.error;
