@@ -33,7 +33,9 @@ void TFrequencySensorFrom::AddPulseSample(int rate, std::uint8_t mask, float val
     if (!active_) {
         return;
     }
-    Label2->setText((mask & 1) != 0 ? QStringLiteral("CH0") : QStringLiteral("CH1"));
+    // With both channels shown the refresh hands on CH1's values (they come
+    // second in each pair), so the label names CH1 then, not CH0.
+    Label2->setText((mask & 2) != 0 ? QStringLiteral("CH1") : QStringLiteral("CH0"));
     if (rate != PulseEstimator::kRate) {
         Label5->setText(tr("Paused: the pulse is read at 64 S/s only"));
         return;

@@ -40,11 +40,13 @@ TEST_F(TFrequencySensorFromTest, EstimatesAfterFourSecondsAndScrollsWithinTheAxi
     EXPECT_EQ(Text("Label2"), QStringLiteral("CH1"));
     EXPECT_TRUE(Text("Edit1").isEmpty()) << "nothing in the first four seconds";
     Feed(64, 3, 256, 100);
-    EXPECT_EQ(Text("Label2"), QStringLiteral("CH0"));
+    EXPECT_EQ(Text("Label2"), QStringLiteral("CH1")) << "both shown: CH1's values are the ones fed";
     EXPECT_EQ(Text("Edit1"), QStringLiteral("60.00"));
     ASSERT_EQ(Trace().PairCount(), 256);
     EXPECT_DOUBLE_EQ(Trace().XValue(255), 255.0 / 64.0);
     EXPECT_EQ(Trace().YValue(255), 0.0);  // sample 355, between peaks
+    Feed(64, 1, 356, 1);
+    EXPECT_EQ(Text("Label2"), QStringLiteral("CH0"));
 }
 
 TEST_F(TFrequencySensorFromTest, PausesAtAnotherRateAndResumesAt64) {
