@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QMenu>
+#include <QPlainTextEdit>
 
 #include "CaptureView.h"
 #include "EraserCursor.h"
@@ -21,6 +22,9 @@ constexpr PenSize kPenSizes[] = {{1, 8, "C3"}, {3, 13, "C2"}, {5, 20, "C1"}};
 }  // namespace
 
 TForm4::TForm4(QWidget* parent) : QWidget(parent, Qt::Window) {
+    // The text font's Windows name; Chinese text needs a CJK face here.
+    QFont::insertSubstitutions(QStringLiteral(u"宋体"),
+                               {QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")});
     setupUi(this);
 
     auto* file = new QMenu(this);
@@ -59,6 +63,8 @@ TForm4::TForm4(QWidget* parent) : QWidget(parent, Qt::Window) {
         }
     }
 
+    connect(saveas1, &QAction::triggered, this, &TForm4::saveas1Click);
+    connect(SpinEdit1, &QSpinBox::valueChanged, this, &TForm4::SpinEdit1Change);
     connect(Exit1, &QAction::triggered, this, &QWidget::close);
     connect(Line, &QAction::triggered, this, &TForm4::LineClick);
     connect(Rectangle, &QAction::triggered, this, &TForm4::RectangleClick);
@@ -76,6 +82,7 @@ TForm4::TForm4(QWidget* parent) : QWidget(parent, Qt::Window) {
     Image1 = new CaptureView(*this);
     Image1->resize(1600, 1050);
     ScrollBox1->setWidget(Image1);
+    FTextBox = NewTextBox();
 }
 
 TForm4::~TForm4() = default;
@@ -96,11 +103,6 @@ void TForm4::showEvent(QShowEvent* event) {
     }
 }
 
-void TForm4::closeEvent(QCloseEvent* event) {
-    FormClose();
-    event->accept();
-}
-
 void TForm4::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     FormResize();
@@ -109,10 +111,13 @@ void TForm4::resizeEvent(QResizeEvent* event) {
 void TForm4::FormShow() {
     history_.Snapshot(canvas_.Overlay());
     SetUndoRedo(false, false);
+    FFontSize = SpinEdit1->value();
     LineClick();
     SetPenSize(1);
     // Until a size is chosen the eraser is narrower than "Small".
     FEraserWidth = 5;
+    // Font-size changes need a box to act on before the first placement.
+    FTextBox = NewTextBox();
 }
 
 void TForm4::FormClose() {
@@ -136,6 +141,9 @@ void TForm4::SelectTool(int tool, QAction* command, const QCursor& cursor) {
     FTool = tool;
     command->setChecked(true);
     Image1->setCursor(cursor);
+    if (tool != CaptureTool::kText) {
+        CommitEditing();
+    }
 }
 
 void TForm4::LineClick() {
@@ -192,6 +200,10 @@ void TForm4::SelectColor1Click() {
 }
 
 void TForm4::Image1MouseDown(QPoint p) {
+    if (FEditingText) {
+        CommitEditing();
+        return;
+    }
     Apply(mouse_.Press(p));
 }
 void TForm4::Image1MouseMove(QPoint p, bool leftHeld) {
@@ -207,6 +219,12 @@ void TForm4::Apply(const CaptureMouse::Outcome& outcome) {
     }
     if (outcome.enableUndo) {
         Undo1->setEnabled(true);
+    }
+    if (outcome.openTextBox) {
+        OpenTextBox(FStartPoint);
+    }
+    if (outcome.textBox) {
+        FTextBox->setGeometry(*outcome.textBox);
     }
     Image1->update();
 }

@@ -9,6 +9,7 @@
 #include "ui_TForm4.h"
 
 class QActionGroup;
+class QPlainTextEdit;
 class CaptureView;
 
 // The capture editor, in which the user annotates a picture of the main
@@ -41,6 +42,9 @@ public:
     void Medium1Click();
     void Larger1Click();
     void SelectColor1Click();
+    void SpinEdit1Change(int value);
+    // File > Save Picture As: the annotated capture itself, at its own size.
+    void saveas1Click();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -59,10 +63,21 @@ private:
     void Image1MouseUp(QPoint p);
     void Apply(const CaptureMouse::Outcome& outcome);
     void SetUndoRedo(bool undo, bool redo);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // The text tool (TForm4Text.cpp).
+    QPlainTextEdit* NewTextBox();
+    void OpenTextBox(QPoint p);
+    void GrowTextBox();
+    void Memo1Exit(QPlainTextEdit* box);
+    // Commits the text being edited, if any.
+    void CommitEditing();
+    void ShowProblem(const QString& text);
 
     CaptureCanvas canvas_;
     CaptureHistory history_;
     CaptureMouse mouse_{*this, canvas_};
     CaptureView* Image1 = nullptr;
     QActionGroup* tools_ = nullptr;
+    QPlainTextEdit* FTextBox = nullptr;
 };

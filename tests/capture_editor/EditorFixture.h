@@ -9,6 +9,7 @@
 #include <QToolButton>
 
 #include <functional>
+#include <vector>
 
 #include "TForm4.h"
 
@@ -37,6 +38,26 @@ protected:
         QTest::mouseMove(Overlay(), (from + to) / 2);
         QTest::mouseMove(Overlay(), to);
         QTest::mouseRelease(Overlay(), Qt::LeftButton, {}, to);
+    }
+
+    // Runs start, answering each modal window it opens, in turn, with the
+    // next of answers.
+    void Answers(const std::function<void()>& start, std::vector<std::function<void(QWidget*)>> answers) {
+        QTimer poll;
+        poll.setInterval(10);
+        std::size_t next = 0;
+        QWidget* last = nullptr;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal == nullptr || !modal->isVisible() || modal == last || next == answers.size()) {
+                return;
+            }
+            last = modal;
+            answers[next++](modal);
+        });
+        poll.start();
+        start();
+        EXPECT_EQ(next, answers.size()) << "a window to answer never opened";
     }
 
     // Runs start, answering the modal window that it opens (found as the

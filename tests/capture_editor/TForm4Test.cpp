@@ -1,4 +1,5 @@
 #include <QColorDialog>
+#include <QMessageBox>
 
 #include "EditorFixture.h"
 #include "EraserCursor.h"
@@ -89,7 +90,8 @@ TEST_F(EditorFixture, ColourPickerTakesOnlyAConfirmedColour) {
 TEST_F(EditorFixture, ClosingReleasesTheToolsAndEmptiesTheHistory) {
     Drag({20, 20}, {120, 80});
     ASSERT_TRUE(Action("Undo1")->isEnabled());
-    editor.close();
+    Answers([&] { editor.close(); },
+            {[](QWidget* query) { qobject_cast<QMessageBox*>(query)->button(QMessageBox::No)->click(); }});
     EXPECT_EQ(editor.History().HistoryCount(), 0);
     EXPECT_FALSE(Child<QToolButton>("ToolButton8")->isEnabled());
     EXPECT_FALSE(Child<QToolButton>("ToolButton2")->isChecked());
