@@ -17,18 +17,6 @@ constexpr int kEditShiftX = 10;
 // Edit Capture clears this much of the overlay beyond the window's size.
 constexpr int kClearMargin = 1000;
 
-// "All pictures" first, then one entry per format, PNG second.
-QStringList PictureFilters() {
-    QStringList patterns;
-    QStringList filters;
-    for (const QString& extension : PictureFile::WritableExtensions()) {
-        patterns << QStringLiteral("*.") + extension;
-        filters << QStringLiteral("%1 (*.%2)").arg(extension.toUpper(), extension);
-    }
-    filters.prepend(TForm1::tr("All pictures (%1)").arg(patterns.join(QLatin1Char(' '))));
-    return filters;
-}
-
 }  // namespace
 
 void TForm1::saveas1Click() {
@@ -40,7 +28,7 @@ void TForm1::saveas1Click() {
     QFileDialog dialog(this, tr("Save Picture As"));
     dialog.setObjectName(QStringLiteral("SavePictureDialog1"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    const QStringList filters = PictureFilters();
+    const QStringList filters = PictureFile::NameFilters();
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(filters.value(1));
     dialog.setDefaultSuffix(QStringLiteral("png"));

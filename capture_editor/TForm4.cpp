@@ -1,52 +1,88 @@
 #include "TForm4.h"
 
-#include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
-#include <QMenuBar>
-#include <QScrollArea>
-#include <QVBoxLayout>
+#include <QColorDialog>
+#include <QMenu>
+#include <QPlainTextEdit>
 
 #include "CaptureView.h"
+#include "EraserCursor.h"
+
+namespace {
+
+struct PenSize {
+    int penWidth;
+    int eraserWidth;
+    const char* cursor;
+};
+// By pen size code, 1 Small to 3 Larger.
+constexpr PenSize kPenSizes[] = {{1, 8, "C3"}, {3, 13, "C2"}, {5, 20, "C1"}};
+
+}  // namespace
 
 TForm4::TForm4(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(tr("Screen Capture"));
-    resize(1336, 610);
+    // The text font's Windows name; Chinese text needs a CJK face here.
+    QFont::insertSubstitutions(QStringLiteral(u"宋体"),
+                               {QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")});
+    setupUi(this);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto* menus = new QMenuBar(this);
-    QMenu* edit = menus->addMenu(tr("Edit"));
+    auto* file = new QMenu(this);
+    file->setObjectName(QStringLiteral("File1"));
+    file->addActions({saveas1, Exit1});
+    ToolButton10->setMenu(file);
+    ToolButton10->setPopupMode(QToolButton::InstantPopup);
+    auto* edit = new QMenu(this);
     edit->setObjectName(QStringLiteral("Edit4"));
-    const std::pair<const char*, void (TForm4::*)()> tools[] = {
-        {"Line", &TForm4::LineClick},
-        {"Rectangle", &TForm4::RectangleClick},
-        {"Ellipse", &TForm4::EllipseClick},
-        {"Erase1", &TForm4::Erase1Click},
-    };
-    const char* captions[] = {QT_TR_NOOP("Line"), QT_TR_NOOP("Rectangle"), QT_TR_NOOP("Ellipse"),
-                              QT_TR_NOOP("Eraser")};
-    for (std::size_t i = 0; i < std::size(tools); ++i) {
-        QAction* action = edit->addAction(tr(captions[i]));
-        action->setObjectName(QString::fromLatin1(tools[i].first));
-        connect(action, &QAction::triggered, this, tools[i].second);
+    edit->addActions({Line, Rectangle, Ellipse, Text1, Erase1, SelectColor1, Undo1, Redo1});
+    ToolButton11->setMenu(edit);
+    ToolButton11->setPopupMode(QToolButton::InstantPopup);
+    auto* sizes = new QMenu(this);
+    sizes->setObjectName(QStringLiteral("PenSizeMenu"));
+    sizes->addActions({Small1, Medium1, Larger1});
+    ToolButton7->setMenu(sizes);
+    ToolButton7->setPopupMode(QToolButton::InstantPopup);
+    auto* sizeMarks = new QActionGroup(this);
+    for (QAction* size : {Small1, Medium1, Larger1}) {
+        sizeMarks->addAction(size);
     }
-    Undo1 = edit->addAction(tr("Undo"));
-    Undo1->setObjectName(QStringLiteral("Undo1"));
-    connect(Undo1, &QAction::triggered, this, &TForm4::Undo1Click);
-    Redo1 = edit->addAction(tr("Redo"));
-    Redo1->setObjectName(QStringLiteral("Redo1"));
-    connect(Redo1, &QAction::triggered, this, &TForm4::Redo1Click);
-    SetUndoRedo(false, false);
-    layout->setMenuBar(menus);
 
-    ScrollBox1 = new QScrollArea(this);
-    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
-    ScrollBox1->setBackgroundRole(QPalette::Base);
+    // The five tools are one radio group, in the menu and on the tool bar
+    // alike; optional, because a closed editor shows none pressed.
+    tools_ = new QActionGroup(this);
+    tools_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    const std::pair<QToolButton*, QAction*> bound[] = {
+        {ToolButton1, saveas1}, {ToolButton2, Line},   {ToolButton3, Rectangle},
+        {ToolButton4, Ellipse}, {ToolButton6, Erase1}, {ToolButton12, SelectColor1},
+        {ToolButton5, Text1},   {ToolButton8, Undo1},  {ToolButton9, Redo1},
+    };
+    for (const auto& [button, command] : bound) {
+        button->setDefaultAction(command);
+        if (command->isCheckable()) {
+            tools_->addAction(command);
+        }
+    }
+
+    connect(saveas1, &QAction::triggered, this, &TForm4::saveas1Click);
+    connect(SpinEdit1, &QSpinBox::valueChanged, this, &TForm4::SpinEdit1Change);
+    connect(Exit1, &QAction::triggered, this, &QWidget::close);
+    connect(Line, &QAction::triggered, this, &TForm4::LineClick);
+    connect(Rectangle, &QAction::triggered, this, &TForm4::RectangleClick);
+    connect(Ellipse, &QAction::triggered, this, &TForm4::EllipseClick);
+    connect(Erase1, &QAction::triggered, this, &TForm4::Erase1Click);
+    connect(Text1, &QAction::triggered, this, &TForm4::Text1Click);
+    connect(SelectColor1, &QAction::triggered, this, &TForm4::SelectColor1Click);
+    connect(Undo1, &QAction::triggered, this, &TForm4::Undo1Click);
+    connect(Redo1, &QAction::triggered, this, &TForm4::Redo1Click);
+    connect(Small1, &QAction::triggered, this, &TForm4::Small1Click);
+    connect(Medium1, &QAction::triggered, this, &TForm4::Medium1Click);
+    connect(Larger1, &QAction::triggered, this, &TForm4::Larger1Click);
+    SetUndoRedo(false, false);
+
     Image1 = new CaptureView(*this);
     Image1->resize(1600, 1050);
     ScrollBox1->setWidget(Image1);
-    layout->addWidget(ScrollBox1);
+    FTextBox = NewTextBox();
 }
 
 TForm4::~TForm4() = default;
@@ -67,23 +103,33 @@ void TForm4::showEvent(QShowEvent* event) {
     }
 }
 
-void TForm4::closeEvent(QCloseEvent* event) {
-    FormClose();
-    event->accept();
+void TForm4::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    FormResize();
 }
 
 void TForm4::FormShow() {
     history_.Snapshot(canvas_.Overlay());
     SetUndoRedo(false, false);
+    FFontSize = SpinEdit1->value();
     LineClick();
-    FPenWidth = 1;
+    SetPenSize(1);
+    // Until a size is chosen the eraser is narrower than "Small".
     FEraserWidth = 5;
-    FPenSizeCode = 1;
+    // Font-size changes need a box to act on before the first placement.
+    FTextBox = NewTextBox();
 }
 
 void TForm4::FormClose() {
     history_.Clear();
     SetUndoRedo(false, false);
+    for (QAction* tool : tools_->actions()) {
+        tool->setChecked(false);
+    }
+}
+
+void TForm4::FormResize() {
+    Image1->update();
 }
 
 void TForm4::SetUndoRedo(bool undo, bool redo) {
@@ -91,25 +137,73 @@ void TForm4::SetUndoRedo(bool undo, bool redo) {
     Redo1->setEnabled(redo);
 }
 
-void TForm4::SelectTool(int tool, Qt::CursorShape cursor) {
+void TForm4::SelectTool(int tool, QAction* command, const QCursor& cursor) {
     FTool = tool;
+    command->setChecked(true);
     Image1->setCursor(cursor);
+    if (tool != CaptureTool::kText) {
+        CommitEditing();
+    }
 }
 
 void TForm4::LineClick() {
-    SelectTool(CaptureTool::kLine, Qt::CrossCursor);
+    SelectTool(CaptureTool::kLine, Line, Qt::CrossCursor);
 }
 void TForm4::RectangleClick() {
-    SelectTool(CaptureTool::kRectangle, Qt::CrossCursor);
+    SelectTool(CaptureTool::kRectangle, Rectangle, Qt::CrossCursor);
 }
 void TForm4::EllipseClick() {
-    SelectTool(CaptureTool::kEllipse, Qt::CrossCursor);
+    SelectTool(CaptureTool::kEllipse, Ellipse, Qt::CrossCursor);
 }
 void TForm4::Erase1Click() {
-    SelectTool(CaptureTool::kEraser, Qt::PointingHandCursor);
+    SelectTool(CaptureTool::kEraser, Erase1,
+               EraserCursor::Make(QString::fromLatin1(kPenSizes[FPenSizeCode - 1].cursor)));
+}
+
+void TForm4::Text1Click() {
+    SelectTool(CaptureTool::kText, Text1, Qt::IBeamCursor);
+    FGrowing = false;
+}
+
+void TForm4::SetPenSize(int code) {
+    const PenSize& size = kPenSizes[code - 1];
+    FPenSizeCode = code;
+    FPenWidth = size.penWidth;
+    FEraserWidth = size.eraserWidth;
+    QAction* marks[] = {Small1, Medium1, Larger1};
+    marks[code - 1]->setChecked(true);
+    if (FTool == CaptureTool::kEraser) {
+        Image1->setCursor(EraserCursor::Make(QString::fromLatin1(size.cursor)));
+    }
+}
+
+void TForm4::Small1Click() {
+    SetPenSize(1);
+}
+void TForm4::Medium1Click() {
+    SetPenSize(2);
+}
+void TForm4::Larger1Click() {
+    SetPenSize(3);
+}
+
+void TForm4::SelectColor1Click() {
+    QColorDialog dialog(FPenColor, this);
+    dialog.setObjectName(QStringLiteral("ColorDialog1"));
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    FPenColor = dialog.selectedColor();
+    QPalette palette = Panel1->palette();
+    palette.setColor(QPalette::Window, FPenColor);
+    Panel1->setPalette(palette);
 }
 
 void TForm4::Image1MouseDown(QPoint p) {
+    if (FEditingText) {
+        CommitEditing();
+        return;
+    }
     Apply(mouse_.Press(p));
 }
 void TForm4::Image1MouseMove(QPoint p, bool leftHeld) {
@@ -125,6 +219,12 @@ void TForm4::Apply(const CaptureMouse::Outcome& outcome) {
     }
     if (outcome.enableUndo) {
         Undo1->setEnabled(true);
+    }
+    if (outcome.openTextBox) {
+        OpenTextBox(FStartPoint);
+    }
+    if (outcome.textBox) {
+        FTextBox->setGeometry(*outcome.textBox);
     }
     Image1->update();
 }

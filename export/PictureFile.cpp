@@ -45,6 +45,17 @@ QStringList WritableExtensions() {
     return extensions;
 }
 
+QStringList NameFilters() {
+    QStringList patterns;
+    QStringList filters;
+    for (const QString& extension : WritableExtensions()) {
+        patterns << QStringLiteral("*.") + extension;
+        filters << QStringLiteral("%1 (*.%2)").arg(extension.toUpper(), extension);
+    }
+    filters.prepend(Tr("All pictures (%1)").arg(patterns.join(QLatin1Char(' '))));
+    return filters;
+}
+
 QString Completed(const QString& fileName) {
     if (!QFileInfo(fileName).suffix().isEmpty()) {
         return fileName;

@@ -16,6 +16,10 @@ QByteArray FormatOf(const QString& fileName);
 // The extensions the image writers take, lower case, "png" first.
 QStringList WritableExtensions();
 
+// The save dialog's filters: "All pictures (...)" first, then one entry
+// per writable format, PNG second.
+QStringList NameFilters();
+
 // The name as typed, with ".png" appended when it has no extension.
 QString Completed(const QString& fileName);
 

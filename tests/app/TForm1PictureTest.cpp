@@ -40,7 +40,8 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     }
     void TearDown() override {
-        editor.close();
+        // Closing would ask whether to save; these tests only look.
+        editor.hide();
         form.FormClose();
         QStandardPaths::setTestModeEnabled(false);
     }
