@@ -3,8 +3,10 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QColorDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 
 #include "CaptureView.h"
 #include "EraserCursor.h"
@@ -18,6 +20,19 @@ struct PenSize {
 };
 // By pen size code, 1 Small to 3 Larger.
 constexpr PenSize kPenSizes[] = {{1, 8, "C3"}, {3, 13, "C2"}, {5, 20, "C1"}};
+
+// The font-size box is typed into without a caret: the blinking bar beside
+// the number reads as a stray mark on the tool bar. A caret of no width is
+// never painted, while typing and the arrows work as before.
+class NoCaretStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        if (metric == PM_TextCursorWidth) {
+            return 0;
+        }
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
 
 }  // namespace
 
@@ -62,6 +77,10 @@ TForm4::TForm4(QWidget* parent) : QWidget(parent, Qt::Window) {
             tools_->addAction(command);
         }
     }
+
+    auto* noCaret = new NoCaretStyle;
+    noCaret->setParent(this);
+    SpinEdit1->findChild<QLineEdit*>()->setStyle(noCaret);
 
     connect(saveas1, &QAction::triggered, this, &TForm4::saveas1Click);
     connect(SpinEdit1, &QSpinBox::valueChanged, this, &TForm4::SpinEdit1Change);

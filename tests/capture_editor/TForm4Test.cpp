@@ -1,5 +1,7 @@
 #include <QColorDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QSpinBox>
 
 #include "EditorFixture.h"
 #include "EraserCursor.h"
@@ -68,6 +70,24 @@ TEST_F(EditorFixture, EraserIsFivePixelsUntilSmallIsChosen) {
     EXPECT_TRUE(Action("Small1")->isChecked());
     Action("Small1")->trigger();
     EXPECT_EQ(editor.State().FEraserWidth, 8);
+}
+
+// The box looks the same with the keyboard focus as without: no caret is
+// painted beside the number, yet the arrows and the keys still set it.
+TEST_F(EditorFixture, FontSizeBoxShowsNoCaret) {
+    auto* box = Child<QSpinBox>("SpinEdit1");
+    auto* edit = box->findChild<QLineEdit*>();
+    editor.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
+    const QImage unfocused = edit->grab().toImage();
+    box->setFocus(Qt::OtherFocusReason);
+    ASSERT_TRUE(edit->hasFocus());
+    EXPECT_EQ(edit->grab().toImage(), unfocused);
+    QTest::keyClick(box, Qt::Key_Up);
+    EXPECT_EQ(box->value(), 9);
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, QStringLiteral("24"));
+    EXPECT_EQ(box->value(), 24);
 }
 
 TEST_F(EditorFixture, ColourPickerTakesOnlyAConfirmedColour) {
