@@ -22,7 +22,10 @@ int EraserCursor::Diameter(const QString& name) {
 }
 
 QCursor EraserCursor::Make(const QString& name) {
-    const int d = Diameter(name);
+    return Make(Diameter(name));
+}
+
+QCursor EraserCursor::Make(int d) {
     const int side = d + 4;
     QPixmap pixmap(side, side);
     pixmap.fill(Qt::transparent);

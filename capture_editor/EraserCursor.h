@@ -15,4 +15,8 @@ int Diameter(const QString& name);
 // picture, with its hot spot at the centre.
 QCursor Make(const QString& name);
 
+// The same outline at any diameter, for the eraser's width before a size
+// is chosen, which none of the three names stands for.
+QCursor Make(int diameter);
+
 }  // namespace EraserCursor

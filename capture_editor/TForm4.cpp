@@ -16,10 +16,10 @@ namespace {
 struct PenSize {
     int penWidth;
     int eraserWidth;
-    const char* cursor;
 };
-// By pen size code, 1 Small to 3 Larger.
-constexpr PenSize kPenSizes[] = {{1, 8, "C3"}, {3, 13, "C2"}, {5, 20, "C1"}};
+// By pen size code, 1 Small to 3 Larger; the eraser's cursors "C3", "C2"
+// and "C1" have these widths.
+constexpr PenSize kPenSizes[] = {{1, 8}, {3, 13}, {5, 20}};
 
 // The font-size box is typed into without a caret: the blinking bar beside
 // the number reads as a stray mark on the tool bar. A caret of no width is
@@ -175,8 +175,9 @@ void TForm4::EllipseClick() {
     SelectTool(CaptureTool::kEllipse, Ellipse, Qt::CrossCursor);
 }
 void TForm4::Erase1Click() {
-    SelectTool(CaptureTool::kEraser, Erase1,
-               EraserCursor::Make(QString::fromLatin1(kPenSizes[FPenSizeCode - 1].cursor)));
+    // The outline of the width in force: 5 px after showing, though "Small"
+    // is marked, until a size is chosen.
+    SelectTool(CaptureTool::kEraser, Erase1, EraserCursor::Make(FEraserWidth));
 }
 
 void TForm4::Text1Click() {
@@ -192,7 +193,7 @@ void TForm4::SetPenSize(int code) {
     QAction* marks[] = {Small1, Medium1, Larger1};
     marks[code - 1]->setChecked(true);
     if (FTool == CaptureTool::kEraser) {
-        Image1->setCursor(EraserCursor::Make(QString::fromLatin1(size.cursor)));
+        Image1->setCursor(EraserCursor::Make(FEraserWidth));
     }
 }
 

@@ -60,6 +60,8 @@ INSTANTIATE_TEST_SUITE_P(Sizes, TForm4PenSizeTest,
                          ::testing::Values(Size{"Small1", 1, 8, "C3"}, Size{"Medium1", 3, 13, "C2"},
                                            Size{"Larger1", 5, 20, "C1"}));
 
+// The cursor shows the width in force: 5 px after showing though "Small" is
+// marked, "C3" once it is chosen.
 TEST_F(EditorFixture, EraserIsFivePixelsUntilSmallIsChosen) {
     Action("Larger1")->trigger();
     editor.hide();
@@ -68,8 +70,11 @@ TEST_F(EditorFixture, EraserIsFivePixelsUntilSmallIsChosen) {
     EXPECT_TRUE(Action("Line")->isChecked());
     EXPECT_EQ(editor.State().FEraserWidth, 5);
     EXPECT_TRUE(Action("Small1")->isChecked());
+    Action("Erase1")->trigger();
+    EXPECT_EQ(Overlay()->cursor().pixmap().width(), 5 + 4);
     Action("Small1")->trigger();
     EXPECT_EQ(editor.State().FEraserWidth, 8);
+    EXPECT_EQ(Overlay()->cursor().pixmap().width(), EraserCursor::Diameter(QStringLiteral("C3")) + 4);
 }
 
 // The box looks the same with the keyboard focus as without: no caret is
