@@ -21,6 +21,10 @@ struct PenSize {
 // and "C1" have these widths.
 constexpr PenSize kPenSizes[] = {{1, 8}, {3, 13}, {5, 20}};
 
+QIcon EditorPicture(const char* name) {
+    return QIcon(QStringLiteral(":/editor/%1.png").arg(QLatin1String(name)));
+}
+
 // The font-size box is typed into without a caret: the blinking bar beside
 // the number reads as a stray mark on the tool bar. A caret of no width is
 // never painted, while typing and the arrows work as before.
@@ -71,7 +75,19 @@ TForm4::TForm4(QWidget* parent) : QWidget(parent, Qt::Window) {
         {ToolButton4, Ellipse}, {ToolButton6, Erase1}, {ToolButton12, SelectColor1},
         {ToolButton5, Text1},   {ToolButton8, Undo1},  {ToolButton9, Redo1},
     };
+    // The tools' pictures, in the menu and on the buttons beside their text.
+    const std::pair<QAction*, const char*> pictures[] = {
+        {saveas1, "save"},    {Line, "line"},     {Rectangle, "rectangle"},
+        {Ellipse, "ellipse"}, {Erase1, "eraser"}, {SelectColor1, "color-picker"},
+        {Text1, "text"},      {Undo1, "undo"},    {Redo1, "redo"},
+    };
+    for (const auto& [command, picture] : pictures) {
+        command->setIcon(EditorPicture(picture));
+    }
+    ToolButton7->setIcon(EditorPicture("pen-size"));
+    ToolButton7->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     for (const auto& [button, command] : bound) {
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         button->setDefaultAction(command);
         if (command->isCheckable()) {
             tools_->addAction(command);

@@ -34,6 +34,21 @@ INSTANTIATE_TEST_SUITE_P(Tools, TForm4ToolTest,
                                            Tool{"ToolButton6", CaptureTool::kEraser},
                                            Tool{"ToolButton5", CaptureTool::kText}));
 
+// Every button of the tool bar shows its picture beside its text.
+class TForm4PictureTest : public EditorFixture, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(TForm4PictureTest, ButtonShowsPictureAndText) {
+    auto* button = Child<QToolButton>(GetParam());
+    EXPECT_FALSE(button->icon().pixmap(20, 20).isNull());
+    EXPECT_FALSE(button->text().isEmpty());
+    EXPECT_EQ(button->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
+}
+
+INSTANTIATE_TEST_SUITE_P(Buttons, TForm4PictureTest,
+                         ::testing::Values("ToolButton1", "ToolButton2", "ToolButton3", "ToolButton4",
+                                           "ToolButton6", "ToolButton7", "ToolButton12", "ToolButton5",
+                                           "ToolButton8", "ToolButton9"));
+
 struct Size {
     const char* item;
     int penWidth;
