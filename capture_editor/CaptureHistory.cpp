@@ -61,7 +61,11 @@ QByteArray CaptureHistory::Pack(const QImage& image, const QRect& rect) {
     for (int y = rect.top(); y <= rect.bottom(); ++y) {
         raw.append(reinterpret_cast<const char*>(image.constScanLine(y)) + rect.left() * 4, rect.width() * 4);
     }
-    return qCompress(raw, kCompression);
+    // qCompress leaves room for the uncompressed size: without the squeeze
+    // every step would hold its rectangle's raw size, not the compressed.
+    QByteArray packed = qCompress(raw, kCompression);
+    packed.squeeze();
+    return packed;
 }
 
 void CaptureHistory::Unpack(QImage& image, const QRect& rect, const QByteArray& pixels) {
@@ -128,7 +132,8 @@ void CaptureHistory::Clear() {
 std::size_t CaptureHistory::Bytes() const {
     std::size_t bytes = static_cast<std::size_t>(current_.sizeInBytes());
     for (const Step& step : steps_) {
-        bytes += sizeof(Step) + static_cast<std::size_t>(step.before.size() + step.after.size());
+        // What the arrays hold allocated, not their length: spare room costs too.
+        bytes += sizeof(Step) + static_cast<std::size_t>(step.before.capacity() + step.after.capacity());
     }
     return bytes;
 }

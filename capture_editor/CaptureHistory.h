@@ -34,7 +34,7 @@ public:
 
     int HistoryCount() const { return cursor_; }
     int RedoCount() const { return static_cast<int>(steps_.size()) + (cursor_ > 0 ? 1 : 0) - cursor_; }
-    // Memory held by the lists, the whole current state included.
+    // Memory held by the lists as allocated, the whole current state included.
     std::size_t Bytes() const;
 
 private:
