@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QImageReader>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -64,7 +65,11 @@ protected:
                 dialog->reject();
                 return;
             }
-            dialog->selectFile(fileName);
+            // Typed as a user types it: selectFile() races with the dialog
+            // reading the folder it moves to, and the dialog may then refuse.
+            auto* typed = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            ASSERT_NE(typed, nullptr);
+            typed->setText(fileName);
             static_cast<QDialog*>(dialog)->accept();
         });
         poll.start();

@@ -4,6 +4,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -16,6 +19,8 @@
 // An editor showing a grey capture, as Edit Capture leaves it.
 class EditorFixture : public ::testing::Test {
 protected:
+    static constexpr qint64 kAnswerTimeoutMs = 20000;
+    static constexpr qint64 kRetryMs = 200;
     TForm4 editor;
 
     void SetUp() override {
@@ -46,13 +51,37 @@ protected:
         QTimer poll;
         poll.setInterval(10);
         std::size_t next = 0;
-        QWidget* last = nullptr;
+        // A guarded pointer: the next dialog may be made where the last one
+        // was (both on the stack), and must not pass for it.
+        QPointer<QWidget> last;
+        QElapsedTimer waiting;
+        waiting.start();
         QObject::connect(&poll, &QTimer::timeout, [&] {
             QWidget* modal = QApplication::activeModalWidget();
-            if (modal == nullptr || !modal->isVisible() || modal == last || next == answers.size()) {
+            if (modal == nullptr || !modal->isVisible()) {
+                return;
+            }
+            if (waiting.elapsed() > kAnswerTimeoutMs) {
+                // Fail rather than wait for ever on a window nobody answers.
+                ADD_FAILURE() << "a modal window was left unanswered: " << modal->metaObject()->className();
+                if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+                    dialog->reject();
+                }
+                return;
+            }
+            if (modal == last.data()) {
+                // A file dialog reads its folder in the background and may
+                // refuse an answer given before that is done: give it again.
+                if (waiting.elapsed() > kRetryMs) {
+                    answers[next - 1](modal);
+                }
+                return;
+            }
+            if (next == answers.size()) {
                 return;
             }
             last = modal;
+            waiting.restart();
             answers[next++](modal);
         });
         poll.start();
