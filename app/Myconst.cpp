@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 
 QString Myconst::Entry::Text() const {
-    return QCoreApplication::translate("Myconst", english);
+    return QCoreApplication::translate("Myconst", source.english, source.key);
 }
 
 const Myconst::Entry* Myconst::Find(int id) {
