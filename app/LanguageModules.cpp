@@ -135,6 +135,13 @@ QString LanguageModules::ModuleInForce() {
     return module == nullptr ? QString() : module->property(kFileProperty).toString();
 }
 
+void LanguageModules::Unload() {
+    if (QCoreApplication::instance() != nullptr) {
+        Replace(kQtModuleName, nullptr);
+        Replace(kModuleName, nullptr);
+    }
+}
+
 void LanguageModules::RetranslateNow() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
 }

@@ -26,6 +26,8 @@ public:
     bool LoadDefault(const QLocale& system) const;
     // The file of the module in force, or empty.
     static QString ModuleInForce();
+    // Back to the texts built into the program.
+    static void Unload();
 
     // Delivers the LanguageChange events a load has posted, so every window
     // shows the new texts before the caller goes on.

@@ -446,6 +446,14 @@
         <source>Cannot save the picture &quot;%1&quot;: %2</source>
         <translation>无法保存图片“%1”：%2</translation>
     </message>
+    <message>
+        <source>no program on this computer opens .docx documents.</source>
+        <translation>本机没有可以打开 .docx 文档的程序。</translation>
+    </message>
+    <message>
+        <source>it is neither beside the program, nor in its data folder, nor in the current folder.</source>
+        <translation>程序所在文件夹、其数据文件夹和当前文件夹中都没有该文件。</translation>
+    </message>
 </context>
 <context>
     <name>TForm4</name>
