@@ -1,0 +1,153 @@
+#include "Measurements.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// Below this magnitude squares lose digits to underflow, above its inverse
+// they overflow; such screens are summed scaled.
+constexpr double kSmallestPlainMagnitude = 1e-100;
+
+std::optional<double> IfFinite(double value) {
+    return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
+}
+
+struct Sums {
+    double maximum = -std::numeric_limits<double>::infinity();
+    double minimum = std::numeric_limits<double>::infinity();
+    double sum = 0.0;
+    double sumOfSquares = 0.0;
+    std::size_t finite = 0;
+};
+
+Sums SumFinite(std::span<const double> volts) {
+    Sums s;
+    for (const double v : volts) {
+        if (!std::isfinite(v)) {
+            continue;
+        }
+        s.maximum = std::max(s.maximum, v);
+        s.minimum = std::min(s.minimum, v);
+        s.sum += v;
+        s.sumOfSquares += v * v;
+        ++s.finite;
+    }
+    return s;
+}
+
+// The sums of the finite samples divided by scale, a power of two, so the
+// division is exact and nothing overflows.
+void SumScaled(std::span<const double> volts, double scale, double& sum, double& sumOfSquares) {
+    sum = 0.0;
+    sumOfSquares = 0.0;
+    for (const double v : volts) {
+        if (std::isfinite(v)) {
+            const double x = v / scale;
+            sum += x;
+            sumOfSquares += x * x;
+        }
+    }
+}
+
+void Statistics(std::span<const double> volts, Measurements& m) {
+    const Sums s = SumFinite(volts);
+    m.samples = s.finite;
+    m.nonFinite = volts.size() - s.finite;
+    if (s.finite == 0) {
+        return;
+    }
+    m.maximum = s.maximum;
+    m.minimum = s.minimum;
+    m.peakToPeak = IfFinite(s.maximum - s.minimum);
+
+    const double n = static_cast<double>(s.finite);
+    const double largest = std::max(std::fabs(s.maximum), std::fabs(s.minimum));
+    double mean = s.sum / n;
+    double rms = std::sqrt(s.sumOfSquares / n);
+    if (!std::isfinite(s.sum) || !std::isfinite(s.sumOfSquares) ||
+        (largest > 0.0 && largest < kSmallestPlainMagnitude)) {
+        const double scale = std::ldexp(1.0, std::ilogb(largest));
+        double sum = 0.0;
+        double sumOfSquares = 0.0;
+        SumScaled(volts, scale, sum, sumOfSquares);
+        mean = sum / n * scale;
+        rms = std::sqrt(sumOfSquares / n) * scale;
+    }
+    // Rounding must not take them past what they are bounded by: a flat
+    // screen's mean and rms are its value exactly.
+    m.mean = std::clamp(mean, s.minimum, s.maximum);
+    m.rms = std::clamp(rms, std::fabs(*m.mean), largest);
+}
+
+// The instant (in samples since the first) where the line from a at i - 1
+// to b at i, a < level <= b, reaches level.
+double CrossingInstant(std::size_t i, double a, double b, double level) {
+    const double rise = b - a;
+    const double fraction =
+        std::isfinite(rise) ? (level - a) / rise : (0.5 * level - 0.5 * a) / (0.5 * b - 0.5 * a);
+    return static_cast<double>(i - 1) + fraction;
+}
+
+void Timing(std::span<const double> volts, double sampleRate, Measurements& m) {
+    if (m.nonFinite > 0 || m.samples < 2) {
+        return;
+    }
+    // Halves first: the span of a huge screen may not fit in a double.
+    const double halfSpan = 0.5 * *m.maximum - 0.5 * *m.minimum;
+    if (halfSpan < 0.5 * kFlatPeakToPeak) {
+        return;
+    }
+    const double mid = 0.5 * *m.maximum + 0.5 * *m.minimum;
+    const double halfBand = kHysteresisFraction * halfSpan;
+    const double low = mid - halfBand;
+    const double high = mid + halfBand;
+
+    enum class Level { Unknown, Low, High };
+    Level level = Level::Unknown;
+    double lastUpward = 0.0;
+    double firstEdge = 0.0;
+    double lastEdge = 0.0;
+    std::size_t edges = 0;
+    for (std::size_t i = 0; i < volts.size(); ++i) {
+        const double v = volts[i];
+        if (i > 0 && volts[i - 1] < mid && v >= mid) {
+            lastUpward = CrossingInstant(i, volts[i - 1], v, mid);
+        }
+        if (v <= low) {
+            level = Level::Low;
+        } else if (v >= high) {
+            // The last upward crossing lies after the last low sample.
+            if (level == Level::Low) {
+                if (edges == 0) {
+                    firstEdge = lastUpward;
+                }
+                lastEdge = lastUpward;
+                ++edges;
+            }
+            level = Level::High;
+        }
+    }
+    m.wholePeriods = edges > 0 ? edges - 1 : 0;
+    if (m.wholePeriods < static_cast<std::size_t>(kMinWholePeriods) || !std::isfinite(sampleRate) ||
+        !(sampleRate > 0.0)) {
+        return;
+    }
+    const double periodInSamples = (lastEdge - firstEdge) / static_cast<double>(m.wholePeriods);
+    const double period = periodInSamples / sampleRate;
+    const double frequency = sampleRate / periodInSamples;
+    if (std::isfinite(period) && period > 0.0 && std::isfinite(frequency) && frequency > 0.0) {
+        m.period = period;
+        m.frequency = frequency;
+    }
+}
+
+}  // namespace
+
+Measurements Measure(std::span<const double> volts, double sampleRate) {
+    Measurements m;
+    Statistics(volts, m);
+    Timing(volts, sampleRate, m);
+    return m;
+}
