@@ -20,19 +20,52 @@ struct Sums {
     double sum = 0.0;
     double sumOfSquares = 0.0;
     std::size_t finite = 0;
+
+    void Add(double v) {
+        maximum = std::max(maximum, v);
+        minimum = std::min(minimum, v);
+        sum += v;
+        sumOfSquares += v * v;
+    }
+    void Add(const Sums& other) {
+        maximum = std::max(maximum, other.maximum);
+        minimum = std::min(minimum, other.minimum);
+        sum += other.sum;
+        sumOfSquares += other.sumOfSquares;
+    }
 };
+
+// Every sample, in four interleaved sums so that no addition waits for the
+// one before. A non-finite sample leaves the sums non-finite, as does
+// overflow; then SumFinite is needed.
+Sums SumAll(std::span<const double> volts) {
+    // Four separate objects, not an array: the compiler keeps them in
+    // registers.
+    Sums a, b, c, d;
+    std::size_t i = 0;
+    for (; i + 4 <= volts.size(); i += 4) {
+        a.Add(volts[i]);
+        b.Add(volts[i + 1]);
+        c.Add(volts[i + 2]);
+        d.Add(volts[i + 3]);
+    }
+    for (; i < volts.size(); ++i) {
+        a.Add(volts[i]);
+    }
+    a.Add(b);
+    c.Add(d);
+    a.Add(c);
+    a.finite = volts.size();
+    return a;
+}
 
 Sums SumFinite(std::span<const double> volts) {
     Sums s;
     for (const double v : volts) {
-        if (!std::isfinite(v)) {
-            continue;
+        if (std::isfinite(v)) {
+            s.Add(v);
+            ++s.finite;
         }
-        s.maximum = std::max(s.maximum, v);
-        s.minimum = std::min(s.minimum, v);
-        s.sum += v;
-        s.sumOfSquares += v * v;
-        ++s.finite;
     }
     return s;
 }
@@ -52,7 +85,10 @@ void SumScaled(std::span<const double> volts, double scale, double& sum, double&
 }
 
 void Statistics(std::span<const double> volts, Measurements& m) {
-    const Sums s = SumFinite(volts);
+    Sums s = SumAll(volts);
+    if (!std::isfinite(s.sum) || !std::isfinite(s.sumOfSquares)) {
+        s = SumFinite(volts);
+    }
     m.samples = s.finite;
     m.nonFinite = volts.size() - s.finite;
     if (s.finite == 0) {
@@ -104,30 +140,32 @@ void Timing(std::span<const double> volts, double sampleRate, Measurements& m) {
     const double low = mid - halfBand;
     const double high = mid + halfBand;
 
-    enum class Level { Unknown, Low, High };
-    Level level = Level::Unknown;
+    // -1 low, +1 high, 0 not yet known. The loop branches only on the rare
+    // samples that cross mid upwards or complete an edge.
+    auto levelAfter = [low, high](double v, int level) { return v <= low ? -1 : (v >= high ? 1 : level); };
+    int level = levelAfter(volts[0], 0);
     double lastUpward = 0.0;
     double firstEdge = 0.0;
     double lastEdge = 0.0;
     std::size_t edges = 0;
-    for (std::size_t i = 0; i < volts.size(); ++i) {
+    for (std::size_t i = 1; i < volts.size(); ++i) {
         const double v = volts[i];
-        if (i > 0 && volts[i - 1] < mid && v >= mid) {
-            lastUpward = CrossingInstant(i, volts[i - 1], v, mid);
-        }
-        if (v <= low) {
-            level = Level::Low;
-        } else if (v >= high) {
+        const bool upward = volts[i - 1] < mid && v >= mid;
+        const bool edge = level < 0 && v >= high;
+        if (upward || edge) {
+            if (upward) {
+                lastUpward = CrossingInstant(i, volts[i - 1], v, mid);
+            }
             // The last upward crossing lies after the last low sample.
-            if (level == Level::Low) {
+            if (edge) {
                 if (edges == 0) {
                     firstEdge = lastUpward;
                 }
                 lastEdge = lastUpward;
                 ++edges;
             }
-            level = Level::High;
         }
+        level = levelAfter(v, level);
     }
     m.wholePeriods = edges > 0 ? edges - 1 : 0;
     if (m.wholePeriods < static_cast<std::size_t>(kMinWholePeriods) || !std::isfinite(sampleRate) ||
