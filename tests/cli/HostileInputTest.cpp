@@ -137,6 +137,12 @@ void ValidCut(const fs::path& dir) {
     EXPECT_EQ(wav->bytes.size(), rows.size() - 1);
 }
 
+// The start of an executable: NULs and bytes that are not UTF-8.
+const std::string kGarbage(
+    "\x7f"
+    "ELF\x02\x01\x01\0\0\0\xff\xfe",
+    12);
+
 const std::vector<std::string> kLong{"capture", "--rate",  "6.25k", "--duration", "60",
                                      "--csv",   "cut.csv", "--wav", "cut.wav",    "--simulate"};
 
@@ -230,9 +236,7 @@ TEST(HostileInputTest, EachEndsWithItsStatusAndOneLine) {
             continue;  // only root makes device nodes
         }
         WriteFile((dir / "in.csv").string(), samples);
-        WriteFile((dir / "garbage.bin").string(), std::string("\x7f"
-                                                              "ELF\x02\x01\x01\0\0\0\xff\xfe",
-                                                              14));
+        WriteFile((dir / "garbage.bin").string(), kGarbage);
         WriteFile((dir / "huge.csv").string(), "ch0_v\n1e308\n-1.7976931348623157e308\n4.9e-324\n");
         WriteFile((dir / "over.csv").string(), "ch0_v\n1\n-1e400\n");
         fs::create_symlink("in.csv", dir / "link.csv");
