@@ -109,12 +109,14 @@ const char* ShapeName(Shape shape) {
 }  // namespace
 
 // Frequencies within 0.1 % wherever two whole periods fit, from 64 S/s to
-// 100 kS/s, three to thousands of samples per period, on quantized volts.
+// 100 kS/s, from near the Nyquist limit to thousands of samples per period,
+// on quantized volts.
 TEST(MeasurementsTest, FrequencyOfPeriodicWavesWithinATenthOfAPercent) {
     const Wave waves[] = {
         {Shape::Sine, 64, 1, 2},
         {Shape::Sine, 64, 0.05, 3, 0.5, 0.5, 0.9},  // 2.4 periods, three rising edges
         {Shape::Sine, 64, 20, 1},                   // 3.2 samples per period
+        {Shape::Sine, 64, 25, 1},                   // 2.56: near the Nyquist limit
         {Shape::Sine, 6250, 50, 2},
         {Shape::Sine, 6250, 7, 0.3, -1},
         {Shape::Sine, 12500, 1000, 5},
