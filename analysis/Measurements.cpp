@@ -6,8 +6,8 @@
 
 namespace {
 
-// Below this magnitude squares lose digits to underflow, above its inverse
-// they overflow; such screens are summed scaled.
+// Below this magnitude squares lose digits to underflow; such screens, and
+// those whose sums overflow, are summed again scaled.
 constexpr double kSmallestPlainMagnitude = 1e-100;
 
 std::optional<double> IfFinite(double value) {

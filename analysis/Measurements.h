@@ -6,8 +6,9 @@
 
 // The automatic measurements of one channel's screen: the plotted volts (at
 // most 3072 points in the window, any number from the command line) taken
-// sampleRate times a second. Plain C++, no allocation, one pass for the
-// statistics and one for the crossings.
+// sampleRate times a second. Plain C++, no allocation: one pass for the
+// statistics (more for a screen with non-finite or extreme samples) and one
+// for the crossings.
 //
 // Statistics, over the finite samples x[0..n-1] (n of them):
 //   maximum, minimum  the largest and smallest sample;
