@@ -13,7 +13,7 @@
 // --sim-identity=TEXT). Options take their value as the next argument or
 // after '='; a later one overrides an earlier one.
 
-enum class Subcommand { List, Capture, Spectrum, Demo };
+enum class Subcommand { List, Capture, Spectrum, Measure, Demo };
 
 struct CaptureArguments {
     int rate = 0;
@@ -31,6 +31,13 @@ struct SpectrumArguments {
     std::optional<std::string> bins;
 };
 
+struct MeasureArguments {
+    std::string file;
+    std::optional<int> channel;
+    std::optional<int> rate;
+    bool json = false;
+};
+
 struct DemoArguments {
     int wave = 1;
     std::optional<std::string> csv;
@@ -43,6 +50,7 @@ struct CliArguments {
     DeviceOptions device;
     CaptureArguments capture;
     SpectrumArguments spectrum;
+    MeasureArguments measure;
     DemoArguments demo;
 };
 

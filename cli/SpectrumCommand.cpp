@@ -3,12 +3,13 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "ChannelSamples.h"
 #include "CliCommands.h"
 #include "CliExit.h"
 #include "CsvNumber.h"
 #include "PeakReadout.h"
-#include "SampleFileReader.h"
 #include "SpectrumTransform.h"
 
 namespace {
@@ -42,52 +43,18 @@ bool WriteBins(const std::string& path, std::ostream& standardOutput, const Spec
 }  // namespace
 
 int RunSpectrum(const SpectrumArguments& arguments, CliContext& context) {
-    const std::string name = arguments.file == "-" ? std::string("standard input") : arguments.file;
-    std::ifstream file;
-    std::istream* in = &context.in;
-    if (arguments.file != "-") {
-        errno = 0;
-        file.open(arguments.file, std::ios::binary);
-        if (!file) {
-            ReportError(context, name + ": cannot be read" +
-                                     (errno != 0 ? std::string(": ") + std::strerror(errno) : ""));
-            return kExitFile;
-        }
-        in = &file;
-    }
     const std::optional<std::uint64_t> maxSamples =
         arguments.points ? std::optional<std::uint64_t>(static_cast<std::uint64_t>(*arguments.points))
                          : std::nullopt;
-    const SampleFileRead read = ReadSampleFile(*in, maxSamples);
-    if (!read.file) {
-        // Appended piece by piece: GCC 12 at -O3 takes ":" + std::string for
-        // an overlapping copy (-Wrestrict) once inlined.
-        std::string where = name;
-        if (read.line > 0) {
-            where += ':';
-            where += std::to_string(read.line);
-        }
-        ReportError(context, where + ": " + read.error);
-        return kExitFile;
+    ChannelSamples samples;
+    if (const int status =
+            ReadChannelSamples(arguments.file, arguments.channel, maxSamples, context, samples);
+        status != kExitOk) {
+        return status;
     }
-    if (in->bad()) {
-        ReportError(context, name + ": cannot be read");
-        return kExitFile;
-    }
-    const SampleFile& samples = *read.file;
-
-    int channel = 0;
-    if (arguments.channel) {
-        channel = *arguments.channel;
-        if (!samples.hasChannel[static_cast<std::size_t>(channel)]) {
-            ReportError(context, "--channel " + std::to_string(channel) + ": " + name + " holds no CH" +
-                                     std::to_string(channel) + " samples");
-            return kExitUsage;
-        }
-    } else if (!samples.hasChannel[0]) {
-        channel = 1;
-    }
-    const std::vector<double>& values = samples.channels[static_cast<std::size_t>(channel)];
+    const std::string& name = samples.name;
+    const int channel = samples.channel;
+    const std::vector<double>& values = samples.values;
     std::size_t count = values.size();
     if (arguments.points) {
         if (static_cast<std::uint64_t>(*arguments.points) > count) {

@@ -67,6 +67,15 @@ TEST(CliArgumentsTest, BadUsageIsOneLineNamingTheBadArgument) {
         {{"spectrum", "a.csv", "--points", "1"}, "--points 1"},
         {{"spectrum", "a.csv", "--rate", "-5"}, "--rate \"-5\""},
         {{"spectrum", "a.csv", "b.csv"}, "\"b.csv\""},
+        {{"measure"}, "FILE"},
+        {{"measure", "a.csv", "--channel", "2"}, "--channel \"2\""},
+        {{"measure", "a.csv", "--rate", "0"}, "--rate \"0\""},
+        {{"measure", "a.csv", "--rate", "-1"}, "--rate \"-1\""},
+        {{"measure", "a.csv", "--rate", "nan"}, "--rate \"nan\""},
+        {{"measure", "a.csv", "--rate", "1e400"}, "--rate \"1e400\""},
+        {{"measure", "a.csv", "--json=yes"}, "--json takes no value"},
+        {{"measure", "a.csv", "--points", "3"}, "\"--points\""},
+        {{"measure", "a.csv", "b.csv"}, "\"b.csv\""},
         {{"demo", "4"}, "\"4\""},
         {{"demo"}, "1, 2 or 3"},
         {{"list", "--wav", "x"}, "\"--wav\""},
@@ -100,6 +109,18 @@ TEST(CliArgumentsTest, HelpDeviceOptionsAndOptionalValues) {
     EXPECT_TRUE(a.device.simulate);
     EXPECT_EQ(a.device.simSpec, "dc:0:1");
     EXPECT_EQ(a.device.simIdentity, "OSC13_20");
+
+    // A flag takes no value, so the name after it is the file.
+    parse = Parse({"measure", "--json", "run.txt", "--rate=64", "--channel", "1"});
+    ASSERT_TRUE(parse.arguments) << parse.error;
+    EXPECT_EQ(parse.arguments->measure.file, "run.txt");
+    EXPECT_TRUE(parse.arguments->measure.json);
+    EXPECT_EQ(parse.arguments->measure.rate, 64);
+    EXPECT_EQ(parse.arguments->measure.channel, 1);
+    parse = Parse({"measure", "-"});
+    ASSERT_TRUE(parse.arguments) << parse.error;
+    EXPECT_FALSE(parse.arguments->measure.json);
+    EXPECT_FALSE(parse.arguments->measure.rate);
 
     EXPECT_EQ(ParseSpectrumRate("44100"), 44100);
     EXPECT_EQ(ParseSpectrumRate("0"), std::nullopt);
