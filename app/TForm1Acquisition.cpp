@@ -22,6 +22,11 @@ constexpr int kReaderJoinMs = (kVendorTimeoutSeconds + 1) * 1000;
 }  // namespace
 
 void TForm1::Button1Click() {
+    // Without a channel a run would read and show nothing at all.
+    if ((gChannelMask & 3) == 0) {
+        ShowMessage(Myconst::SmsgPlsChannel.Text());
+        return;
+    }
     if (gTriggerMode != 0) {
         // Any text that is no number is refused here, before Stop, so a run
         // never stops half way over a mistyped level.

@@ -3,7 +3,6 @@
 
 #include <QFileDialog>
 #include <QLocale>
-#include <QSaveFile>
 
 #include <vector>
 
@@ -12,6 +11,7 @@
 #include "SoundRecordingSink.h"
 #include "TForm1.h"
 #include "Unit1Globals.h"
+#include "WholeFile.h"
 
 namespace {
 
@@ -45,11 +45,9 @@ void TForm1::SaveData1Click() {
         SampleText(YValues(*LineSeries5), YValues(*LineSeries2), QLocale().decimalPoint().toStdString());
     // Written aside and renamed over the old file, so a failed write leaves
     // the previous content whole.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) ||
-        !file.commit()) {
-        ShowMessage(tr("Cannot write the data file \"%1\": %2").arg(fileName, file.errorString()));
+    const QString why = WriteWholeFile(fileName, QByteArray::fromStdString(text));
+    if (!why.isEmpty()) {
+        ShowMessage(tr("Cannot write the data file \"%1\": %2").arg(fileName, why));
     }
 }
 

@@ -232,9 +232,11 @@ void TForm1::DrawLevelLine(FrontPanel::LevelDrawer drawer, float level) {
 bool TForm1::Edit3KeyPress(QKeyEvent* key) {
     // Keys that type nothing (arrows, Delete, Tab, modifiers) edit or move
     // as usual; typed characters pass the filter.
+    // Shortcuts (Ctrl+A, C, V, X, Z) select, copy, paste and undo; what a
+    // paste brings is checked like typed text.
     const QString text = key->text();
-    if (text.isEmpty() || key->key() == Qt::Key_Delete || key->key() == Qt::Key_Tab ||
-        key->key() == Qt::Key_Backtab) {
+    if (text.isEmpty() || key->modifiers().testFlag(Qt::ControlModifier) || key->key() == Qt::Key_Delete ||
+        key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
         return false;
     }
     for (const char32_t character : text.toUcs4()) {

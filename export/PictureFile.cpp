@@ -1,19 +1,13 @@
 #include "PictureFile.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QSaveFile>
+
+#include "WholeFile.h"
 
 namespace PictureFile {
-
-namespace {
-
-QString Tr(const char* text) {
-    return QCoreApplication::translate("PictureFile", text);
-}
-
-}  // namespace
 
 QByteArray FormatOf(const QString& fileName) {
     const QByteArray suffix = QFileInfo(fileName).suffix().toLower().toUtf8();
@@ -52,7 +46,8 @@ QStringList NameFilters() {
         patterns << QStringLiteral("*.") + extension;
         filters << QStringLiteral("%1 (*.%2)").arg(extension.toUpper(), extension);
     }
-    filters.prepend(Tr("All pictures (%1)").arg(patterns.join(QLatin1Char(' '))));
+    filters.prepend(
+        QCoreApplication::translate("PictureFile", "All pictures (%1)").arg(patterns.join(QLatin1Char(' '))));
     return filters;
 }
 
@@ -67,33 +62,31 @@ QString Completed(const QString& fileName) {
 
 QString Save(const QImage& picture, const QString& fileName) {
     if (picture.isNull()) {
-        return Tr("there is no picture to save");
+        return QCoreApplication::translate("PictureFile", "there is no picture to save");
     }
     // A link is followed to its file; a folder, device or FIFO under the name
     // is left alone rather than replaced by a picture.
     const QFileInfo target(QFileInfo(fileName).exists() ? QFileInfo(fileName).canonicalFilePath() : fileName);
     if (target.exists() && !target.isFile()) {
-        return target.isDir() ? Tr("it is a folder") : Tr("it is not a regular file");
+        return target.isDir() ? QCoreApplication::translate("PictureFile", "it is a folder")
+                              : QCoreApplication::translate("PictureFile", "it is not a regular file");
     }
     const QByteArray format = FormatOf(fileName);
     if (format.isEmpty()) {
-        return Tr("no picture format is known for the extension \"%1\"; use one of: %2")
+        return QCoreApplication::translate(
+                   "PictureFile", "no picture format is known for the extension \"%1\"; use one of: %2")
             .arg(QFileInfo(fileName).suffix(), WritableExtensions().join(QStringLiteral(", ")));
     }
-    QSaveFile file(target.filePath());
-    if (!file.open(QIODevice::WriteOnly)) {
-        return file.errorString();
-    }
-    QImageWriter writer(&file, format);
+    // Made in memory first: the writer does not tell a full disk from any
+    // other failure, the file does.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
     if (!writer.write(picture)) {
-        const QString why = writer.errorString();
-        file.cancelWriting();
-        return why;
+        return writer.errorString();
     }
-    if (!file.commit()) {
-        return file.errorString();
-    }
-    return {};
+    return WriteWholeFile(target.filePath(), bytes);
 }
 
 }  // namespace PictureFile

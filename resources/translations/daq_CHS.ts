@@ -90,6 +90,29 @@
     </message>
 </context>
 <context>
+    <name>PictureFile</name>
+    <message>
+        <source>All pictures (%1)</source>
+        <translation>所有图片 (%1)</translation>
+    </message>
+    <message>
+        <source>there is no picture to save</source>
+        <translation>没有可保存的图片</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>这是一个文件夹</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>这不是普通文件</translation>
+    </message>
+    <message>
+        <source>no picture format is known for the extension &quot;%1&quot;; use one of: %2</source>
+        <translation>不支持扩展名“%1”的图片格式；请使用以下之一：%2</translation>
+    </message>
+</context>
+<context>
     <name>TCalibration</name>
     <message>
         <source>Calibration</source>

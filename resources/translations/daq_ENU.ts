@@ -90,6 +90,29 @@
     </message>
 </context>
 <context>
+    <name>PictureFile</name>
+    <message>
+        <source>All pictures (%1)</source>
+        <translation>All pictures (%1)</translation>
+    </message>
+    <message>
+        <source>there is no picture to save</source>
+        <translation>there is no picture to save</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>no picture format is known for the extension "%1"; use one of: %2</source>
+        <translation>no picture format is known for the extension "%1"; use one of: %2</translation>
+    </message>
+</context>
+<context>
     <name>TCalibration</name>
     <message>
         <source>Calibration</source>

@@ -99,6 +99,14 @@ TEST_F(TForm1AcquisitionTest, StopAndCloseEndTheReaderBeforeTheStateGoes) {
     EXPECT_EQ(form.State().FDeviceHandle.load(), nullptr);
 }
 
+TEST_F(TForm1AcquisitionTest, StartWithoutAChannelSaysSoAndStartsNothing) {
+    form.Image10Click();  // CH0 off; CH1 is off from the start
+    form.Button1Click();
+    EXPECT_EQ(Messages(), QStringList{QStringLiteral("please choose channel!")});
+    EXPECT_EQ(form.Readers().Active(), 0);
+    EXPECT_FALSE(TimerActive("Timer1"));
+}
+
 struct ClearCase {
     int triggerMode;
     bool overlaysKept;

@@ -82,6 +82,13 @@ TEST_F(TForm1FrontPanelTest, KeyFilterLeavesEditingKeysAlone) {
     EXPECT_EQ(Edit3()->text(), QStringLiteral("12"));  // "12.5", less the 5, less the "."
 }
 
+TEST_F(TForm1FrontPanelTest, SelectAllThenTypingReplacesTheLevel) {
+    Edit3()->setText(QStringLiteral("0"));
+    QTest::keyClick(Edit3(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(Edit3(), QStringLiteral("5"));
+    EXPECT_EQ(Edit3()->text(), QStringLiteral("5"));
+}
+
 TEST_F(TForm1FrontPanelTest, TriggerOnRefusesAnUnusableLevel) {
     for (const char* text : {"-", "1.2.3"}) {
         Edit3()->setText(QString::fromLatin1(text));

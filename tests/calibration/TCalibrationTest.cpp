@@ -182,6 +182,10 @@ TEST_F(TCalibrationTest, KeyFilterLetsNumbersThrough) {
     EXPECT_TRUE(swallowed(Qt::Key_A, QStringLiteral("a")));
     EXPECT_TRUE(swallowed(Qt::Key_Comma, QStringLiteral(",")));
     EXPECT_TRUE(swallowed(Qt::Key_Space, QStringLiteral(" ")));
+    // Select all, copy, paste, cut and undo edit as everywhere else.
+    for (Qt::Key key : {Qt::Key_A, Qt::Key_C, Qt::Key_V, Qt::Key_X, Qt::Key_Z}) {
+        EXPECT_FALSE(swallowed(key, QString(QChar(key - Qt::Key_A + 1)), Qt::ControlModifier)) << key;
+    }
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
+#include <cstdlib>
+
 namespace {
 
 QImage Sample() {
@@ -110,6 +112,31 @@ TEST(PictureFileTest, ReplacesAnOldPictureWhole) {
     old.close();
     ASSERT_EQ(PictureFile::Save(Sample(), name), QString());
     EXPECT_EQ(QImage(name, "png"), Sample());
+}
+
+}  // namespace
+
+namespace {
+
+// A full disk: a 64 KB tmpfs where one can be mounted (root on Linux).
+TEST(PictureFileTest, AFullDiskIsNamedAsSuch) {
+    QTemporaryDir dir;
+    const QByteArray mountPoint = dir.path().toLocal8Bit();
+    const QByteArray command = "mount -t tmpfs -o size=64k tmpfs '" + mountPoint + "' 2>/dev/null";
+    if (std::system(command.constData()) != 0) {
+        GTEST_SKIP() << "no tmpfs can be mounted here";
+    }
+    QImage noise(800, 800, QImage::Format_RGB32);
+    for (int y = 0; y < noise.height(); ++y) {
+        for (int x = 0; x < noise.width(); ++x) {
+            noise.setPixel(x, y, static_cast<QRgb>((x * 2654435761U) ^ (y * 40503U)));
+        }
+    }
+    const QString name = dir.filePath(QStringLiteral("shot.bmp"));
+    const QString why = PictureFile::Save(noise, name);
+    std::system(("umount '" + mountPoint + "'").constData());
+    EXPECT_TRUE(why.contains(QStringLiteral("No space left"))) << why.toStdString();
+    EXPECT_FALSE(QFile::exists(name));
 }
 
 }  // namespace
