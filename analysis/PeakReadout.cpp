@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <limits>
 #include <utility>
 
@@ -9,11 +10,14 @@ namespace {
 
 constexpr int kLines = kPeakLines;
 constexpr int kDecimals = 2;
+// Below this, 100 x stays under 2^52 and its hundredths are exact in a double.
+constexpr double kLargestArithmeticRounding = 1e13;
 // How often a pass of the sort asks its stop poll on the way.
 constexpr int kPollEvery = 4096;
 
 std::string ToChars(double value, std::chars_format format, int precision) {
-    char buffer[64];
+    // The largest double in fixed notation has 309 digits before the point.
+    char buffer[400];
     const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, format, precision);
     if (error != std::errc()) {
         return {};
@@ -37,10 +41,33 @@ std::string EmptyLine(int number) {
 }  // namespace
 
 double RoundToTwoDecimals(double value) {
-    const std::string text = ToChars(value, std::chars_format::fixed, kDecimals);
-    double result = 0.0;
-    std::from_chars(text.data(), text.data() + text.size(), result);
-    return result;
+    const double magnitude = std::fabs(value);
+    if (!(magnitude < kLargestArithmeticRounding)) {
+        // Infinities, NaN and values too large for the exact residual below
+        // (far beyond any spectrum) go through the text.
+        const std::string text = ToChars(value, std::chars_format::fixed, kDecimals);
+        double result = 0.0;
+        std::from_chars(text.data(), text.data() + text.size(), result);
+        return result;
+    }
+    // "%.2f" rounds the exact binary value to the nearest hundredth, a tie
+    // to the even hundredth. 100 x = p + e exactly (the residual of a
+    // product is exact through fma), so it is compared with the midpoint
+    // k + 0.5 without error: p - (k + 0.5) is exact, both lying within one
+    // of each other below 2^52.
+    const double p = magnitude * 100.0;
+    const double e = std::fma(magnitude, 100.0, -p);
+    double k = std::floor(p);
+    // p may have rounded up onto an integer the exact value lies below.
+    if (p == k && e < 0.0) {
+        k -= 1.0;
+    }
+    const double above = (p - (k + 0.5)) + e;  // sign of 100 x - (k + 0.5)
+    if (above > 0.0 || (above == 0.0 && std::fmod(k, 2.0) != 0.0)) {
+        k += 1.0;
+    }
+    // k / 100 is correctly rounded, as reading "k/100" back would be.
+    return std::copysign(k / 100.0, value);
 }
 
 PeakList FindPeakCandidates(const double* magnitudes, int count) {

@@ -51,6 +51,39 @@ TEST(PeakReadoutTest, RoundingAgreesWithPrintfOnManyValues) {
     }
 }
 
+// Without text: every hundredth's midpoint and the doubles a few steps
+// either side of it, both signs, and the values that take the text path.
+TEST(PeakReadoutTest, RoundingAgreesWithPrintfAtEveryMidpoint) {
+    const auto printed = [](double value) {
+        char text[400];
+        std::snprintf(text, sizeof text, "%.2f", value);
+        return std::strtod(text, nullptr);
+    };
+    int mismatches = 0;
+    for (int k = 0; k < 200000 && mismatches < 10; ++k) {
+        double value = (k + 0.5) / 100.0;
+        for (int step = 0; step < 3; ++step) {
+            value = std::nextafter(value, 0.0);
+        }
+        for (int step = 0; step < 7; ++step, value = std::nextafter(value, 1e300)) {
+            for (const double v : {value, -value, static_cast<double>(static_cast<float>(value))}) {
+                const double expected = printed(v);
+                if (RoundToTwoDecimals(v) != expected ||
+                    std::signbit(RoundToTwoDecimals(v)) != std::signbit(expected)) {
+                    ADD_FAILURE() << "value " << v;
+                    ++mismatches;
+                }
+            }
+        }
+    }
+    for (const double v :
+         {0.0, -0.0, -0.001, 5e-324, 1e-300, 4.5e13, 9.999999999999e12, 1e13, 1e300, HUGE_VAL}) {
+        EXPECT_EQ(RoundToTwoDecimals(v), printed(v)) << v;
+        EXPECT_EQ(std::signbit(RoundToTwoDecimals(v)), std::signbit(printed(v))) << v;
+    }
+    EXPECT_TRUE(std::isnan(RoundToTwoDecimals(std::nan(""))));
+}
+
 TEST(PeakReadoutTest, RoundingIgnoresTheUsersLocale) {
     const char* previous = std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
     EXPECT_EQ(RoundToTwoDecimals(0.456), 0.46);
