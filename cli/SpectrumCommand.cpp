@@ -8,7 +8,7 @@
 #include "CliExit.h"
 #include "CsvNumber.h"
 #include "PeakReadout.h"
-#include "SampleFileReader.h"
+#include "SpectrumSamples.h"
 #include "SpectrumTransform.h"
 
 namespace {
@@ -43,73 +43,37 @@ bool WriteBins(const std::string& path, std::ostream& standardOutput, const Spec
 
 int RunSpectrum(const SpectrumArguments& arguments, CliContext& context) {
     const std::string name = arguments.file == "-" ? std::string("standard input") : arguments.file;
-    std::ifstream file;
-    std::istream* in = &context.in;
-    if (arguments.file != "-") {
-        errno = 0;
-        file.open(arguments.file, std::ios::binary);
-        if (!file) {
-            ReportError(context, name + ": cannot be read" +
-                                     (errno != 0 ? std::string(": ") + std::strerror(errno) : ""));
-            return kExitFile;
-        }
-        in = &file;
+    SpectrumSamples samples;
+    if (const int status = LoadSpectrumSamples(arguments, context, &samples); status != kExitOk) {
+        return status;
     }
-    const std::optional<std::uint64_t> maxSamples =
-        arguments.points ? std::optional<std::uint64_t>(static_cast<std::uint64_t>(*arguments.points))
-                         : std::nullopt;
-    const SampleFileRead read = ReadSampleFile(*in, maxSamples);
-    if (!read.file) {
-        // Appended piece by piece: GCC 12 at -O3 takes ":" + std::string for
-        // an overlapping copy (-Wrestrict) once inlined.
-        std::string where = name;
-        if (read.line > 0) {
-            where += ':';
-            where += std::to_string(read.line);
-        }
-        ReportError(context, where + ": " + read.error);
-        return kExitFile;
-    }
-    if (in->bad()) {
-        ReportError(context, name + ": cannot be read");
-        return kExitFile;
-    }
-    const SampleFile& samples = *read.file;
-
-    int channel = 0;
-    if (arguments.channel) {
-        channel = *arguments.channel;
-        if (!samples.hasChannel[static_cast<std::size_t>(channel)]) {
-            ReportError(context, "--channel " + std::to_string(channel) + ": " + name + " holds no CH" +
-                                     std::to_string(channel) + " samples");
-            return kExitUsage;
-        }
-    } else if (!samples.hasChannel[0]) {
-        channel = 1;
-    }
-    const std::vector<double>& values = samples.channels[static_cast<std::size_t>(channel)];
+    const std::vector<double>& values = samples.values;
     std::size_t count = values.size();
     if (arguments.points) {
-        if (static_cast<std::uint64_t>(*arguments.points) > count) {
+        if (static_cast<std::uint64_t>(*arguments.points) > samples.total) {
             ReportError(context, "--points " + std::to_string(*arguments.points) + ": " + name +
-                                     " holds only " + std::to_string(count) + " CH" +
-                                     std::to_string(channel) + " samples");
+                                     " holds only " + std::to_string(samples.total) + " " + samples.channel +
+                                     " samples");
             return kExitUsage;
         }
         count = static_cast<std::size_t>(*arguments.points);
     }
     if (count < 2) {
-        ReportError(context, name + ": " + std::to_string(count) + " CH" + std::to_string(channel) +
+        ReportError(context, name + ": " + std::to_string(count) + " " + samples.channel +
                                  " samples; a spectrum needs at least 2");
         return kExitFile;
     }
     if (count > 0x7fffffff) {
-        ReportError(context, name + ": more CH" + std::to_string(channel) +
-                                 " samples than one spectrum can take; use --points");
+        ReportError(context,
+                    name + ": more " + samples.channel + " samples than one spectrum can take; use --points");
         return kExitUsage;
     }
 
     const std::optional<int> rate = arguments.rate ? arguments.rate : samples.rate;
+    if (!rate && !samples.rateProblem.empty()) {
+        ReportError(context, name + ": " + samples.rateProblem + ": give --rate");
+        return kExitFile;
+    }
     if (!rate) {
         ReportError(context, name + " has no time column to tell its sample rate: give --rate");
         return kExitUsage;

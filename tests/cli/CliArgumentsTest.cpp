@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "CliValues.h"
@@ -60,9 +61,17 @@ TEST(CliArgumentsTest, BadUsageIsOneLineNamingTheBadArgument) {
         {{"capture", "--rate", "64", "--duration", "1", "--csv", "a", "--wav=a"}, "same file"},
         {{"capture", "--rate", "64", "--duration", "1", "--csv", "a", "--wav=./a"}, "same file"},
         {{"capture", "--rate", "100k", "--duration", "42949.673", "--wav", "x"}, "at most 42949 s"},
+        {{"capture", "--rate", "100k", "--duration", "671.08865", "--sr", "x"}, "(671 s at 100000 S/s)"},
+        {{"capture", "--rate", "64", "--duration", "1", "--sr", "-"}, "standard output"},
+        {{"capture", "--rate", "64", "--duration", "1", "--csv", "a", "--sr", "./a"},
+         "--csv and --sr name the same"},
+        {{"capture", "--rate", "64", "--duration", "1", "--wav", "a", "--sr=a"},
+         "--wav and --sr name the same"},
         {{"capture", "extra", "--rate", "64", "--duration", "1", "--csv", "x"}, "\"extra\""},
         {{"spectrum"}, "FILE"},
-        {{"spectrum", "a.csv", "--channel", "2"}, "--channel \"2\""},
+        {{"spectrum", "a.csv", "--channel", "1024"}, "--channel \"1024\""},
+        {{"spectrum", "a.csv", "--channel="}, "--channel \"\""},
+        {{"spectrum", "a.csv", "--channel", "01"}, "--channel \"01\""},
         {{"spectrum", "a.csv", "--points", "0"}, "--points \"0\""},
         {{"spectrum", "a.csv", "--points", "1"}, "--points 1"},
         {{"spectrum", "a.csv", "--rate", "-5"}, "--rate \"-5\""},
@@ -100,6 +109,21 @@ TEST(CliArgumentsTest, HelpDeviceOptionsAndOptionalValues) {
     EXPECT_TRUE(a.device.simulate);
     EXPECT_EQ(a.device.simSpec, "dc:0:1");
     EXPECT_EQ(a.device.simIdentity, "OSC13_20");
+
+    // A number is a position, anything else a sigrok session channel's name.
+    for (const auto& [given, position, name] :
+         {std::tuple{"0", std::optional<int>(0), std::optional<std::string>()},
+          std::tuple{"1023", std::optional<int>(1023), std::optional<std::string>()},
+          std::tuple{"A0", std::optional<int>(), std::optional<std::string>("A0")},
+          std::tuple{"CH 1", std::optional<int>(), std::optional<std::string>("CH 1")}}) {
+        parse = Parse({"spectrum", "run.sr", "--channel", "0", "--channel", given});
+        ASSERT_TRUE(parse.arguments) << parse.error;
+        EXPECT_EQ(parse.arguments->spectrum.channel, position) << given;
+        EXPECT_EQ(parse.arguments->spectrum.channelName, name) << given;
+    }
+    parse = Parse({"capture", "--rate", "100k", "--duration", "671", "--sr", "run.sr"});
+    ASSERT_TRUE(parse.arguments) << parse.error;
+    EXPECT_EQ(parse.arguments->capture.sr, "run.sr");
 
     EXPECT_EQ(ParseSpectrumRate("44100"), 44100);
     EXPECT_EQ(ParseSpectrumRate("0"), std::nullopt);

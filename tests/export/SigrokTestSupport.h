@@ -13,6 +13,7 @@
 #include <iterator>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 inline bool HaveSigrokCli() {
@@ -156,4 +157,40 @@ inline bool WriteZip(const std::string& path, const std::vector<ZipEntry>& entri
 
 inline std::string Floats(const std::vector<float>& values) {
     return std::string(reinterpret_cast<const char*>(values.data()), values.size() * sizeof(float));
+}
+
+// Rewrites the uncompressed size an archive states for entry name, in its
+// local header and in its central directory, as a forger would.
+inline bool ForgeStatedSize(const std::string& path, const std::string& name, std::uint32_t size) {
+    std::string bytes;
+    {
+        std::ifstream in(path, std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    auto u16 = [&bytes](std::size_t at) {
+        return static_cast<std::size_t>(static_cast<std::uint8_t>(bytes[at]) |
+                                        static_cast<std::uint8_t>(bytes[at + 1]) << 8);
+    };
+    auto put32 = [&bytes](std::size_t at, std::uint32_t value) {
+        for (int i = 0; i < 4; ++i) {
+            bytes[at + static_cast<std::size_t>(i)] = static_cast<char>((value >> (8 * i)) & 0xff);
+        }
+    };
+    int forged = 0;
+    // Local header: name length at 26, name at 30, size at 22. Central
+    // directory entry: name length at 28, name at 46, size at 24.
+    for (const auto& [signature, lengthAt, nameAt, sizeAt] :
+         {std::tuple{std::string("PK\x03\x04"), 26, 30, 22}, std::tuple{std::string("PK\x01\x02"), 28, 46, 24}}) {
+        for (std::size_t at = bytes.find(signature); at != std::string::npos; at = bytes.find(signature, at + 4)) {
+            const auto base = static_cast<std::size_t>(at);
+            if (base + static_cast<std::size_t>(nameAt) + name.size() <= bytes.size() &&
+                u16(base + static_cast<std::size_t>(lengthAt)) == name.size() &&
+                bytes.compare(base + static_cast<std::size_t>(nameAt), name.size(), name) == 0) {
+                put32(base + static_cast<std::size_t>(sizeAt), size);
+                ++forged;
+            }
+        }
+    }
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+    return forged == 2;
 }
