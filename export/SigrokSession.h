@@ -39,9 +39,12 @@ public:
     // file it points to, a folder, device, FIFO or socket is refused. Null,
     // with *error saying why, when path is refused or its folder takes no
     // new file. channelNames: one analog channel each, in this order.
+    // packetSamples: what libsigrok is handed of a channel at a time (only
+    // its cost, measured by bench_sigrok_session, depends on it).
     static std::unique_ptr<SigrokSessionWriter> Create(const std::string& path, std::uint64_t sampleRate,
                                                        const std::vector<std::string>& channelNames,
-                                                       std::string* error);
+                                                       std::string* error,
+                                                       std::size_t packetSamples = kSessionPacketSamples);
     ~SigrokSessionWriter();
     SigrokSessionWriter(const SigrokSessionWriter&) = delete;
     SigrokSessionWriter& operator=(const SigrokSessionWriter&) = delete;
@@ -62,7 +65,7 @@ public:
 private:
     struct Output;
     SigrokSessionWriter(std::string path, std::string target, std::string temporary,
-                        std::unique_ptr<Output> output, std::size_t channels);
+                        std::unique_ptr<Output> output, std::size_t channels, std::size_t packetSamples);
     bool Send(std::size_t channel);
     bool Fail(const std::string& why);
 
@@ -70,6 +73,7 @@ private:
     const std::string target_;     // the file renamed over
     const std::string temporary_;  // where the session is built
     std::unique_ptr<Output> output_;
+    const std::size_t packetSamples_;
     std::vector<std::vector<float>> pending_;
     std::vector<std::uint64_t> counts_;
     bool finished_ = false;

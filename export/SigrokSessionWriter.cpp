@@ -53,10 +53,11 @@ struct SigrokSessionWriter::Output {
 std::unique_ptr<SigrokSessionWriter> SigrokSessionWriter::Create(const std::string& path,
                                                                  std::uint64_t sampleRate,
                                                                  const std::vector<std::string>& channelNames,
-                                                                 std::string* error) {
+                                                                 std::string* error,
+                                                                 std::size_t packetSamples) {
     namespace fs = std::filesystem;
     const std::string cannot = path + ": cannot be written: ";
-    if (sampleRate == 0 || channelNames.empty()) {
+    if (sampleRate == 0 || channelNames.empty() || packetSamples == 0) {
         *error = cannot + "a session needs a sample rate and at least one channel";
         return nullptr;
     }
@@ -113,16 +114,18 @@ std::unique_ptr<SigrokSessionWriter> SigrokSessionWriter::Create(const std::stri
         fs::remove(temporary);
         return nullptr;
     }
-    return std::unique_ptr<SigrokSessionWriter>(
-        new SigrokSessionWriter(path, target.string(), temporary, std::move(output), channelNames.size()));
+    return std::unique_ptr<SigrokSessionWriter>(new SigrokSessionWriter(
+        path, target.string(), temporary, std::move(output), channelNames.size(), packetSamples));
 }
 
 SigrokSessionWriter::SigrokSessionWriter(std::string path, std::string target, std::string temporary,
-                                         std::unique_ptr<Output> output, std::size_t channels)
+                                         std::unique_ptr<Output> output, std::size_t channels,
+                                         std::size_t packetSamples)
     : path_(std::move(path)),
       target_(std::move(target)),
       temporary_(std::move(temporary)),
       output_(std::move(output)),
+      packetSamples_(std::min(packetSamples, static_cast<std::size_t>(kMaxSessionSamples))),
       pending_(channels),
       counts_(channels, 0) {}
 
@@ -188,10 +191,10 @@ bool SigrokSessionWriter::Append(std::size_t channel, std::span<const float> vol
     counts_[channel] += volts.size();
     std::vector<float>& pending = pending_[channel];
     while (!volts.empty()) {
-        const std::size_t take = std::min(volts.size(), kSessionPacketSamples - pending.size());
+        const std::size_t take = std::min(volts.size(), packetSamples_ - pending.size());
         pending.insert(pending.end(), volts.begin(), volts.begin() + static_cast<std::ptrdiff_t>(take));
         volts = volts.subspan(take);
-        if (pending.size() == kSessionPacketSamples && !Send(channel)) {
+        if (pending.size() == packetSamples_ && !Send(channel)) {
             return false;
         }
     }
