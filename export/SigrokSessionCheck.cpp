@@ -3,7 +3,10 @@
 #include <glib.h>
 #include <zip.h>
 
+#include <cerrno>
 #include <charconv>
+#include <cstring>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <optional>
@@ -97,6 +100,18 @@ std::string CheckRun(const std::string& base, const Chunks& chunks) {
 
 std::string CheckSessionArchive(const std::string& path, SessionLayout* layout) {
     *layout = SessionLayout{};
+    // A zip archive starts with a local file header; one that does yet
+    // cannot be opened is a session cut short or damaged.
+    char start[4] = {};
+    errno = 0;
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return std::string("cannot be read: ") + std::strerror(errno != 0 ? errno : EIO);
+    }
+    file.read(start, sizeof start);
+    if (std::memcmp(start, "PK\x03\x04", sizeof start) != 0) {
+        return "not a sigrok session: not a zip archive";
+    }
     int code = 0;
     Zip archive(zip_open(path.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &code));
     if (archive == nullptr) {
@@ -104,7 +119,7 @@ std::string CheckSessionArchive(const std::string& path, SessionLayout* layout) 
         zip_error_init_with_code(&error, code);
         std::string why = zip_error_strerror(&error);
         zip_error_fini(&error);
-        return "not a sigrok session (" + why + ")";
+        return "damaged or truncated: its zip archive cannot be opened (" + why + ")";
     }
     const zip_int64_t entries = zip_get_num_entries(archive.get(), 0);
     if (entries < 0 || static_cast<std::uint64_t>(entries) > kMaxSessionEntries) {
