@@ -32,18 +32,11 @@ extern "C" int KeepMessage(void*, int level, const char* format, va_list args) {
 
 }  // namespace
 
-// Under LeakSanitizer: libsigrok 0.5 loses a few bytes of its own per
-// session it loads and per packet its session driver sends (names and
-// lists it never frees); those are its leaks, not ours.
-#if defined(__SANITIZE_ADDRESS__)
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libsigrok.so\n";
-}
-#endif
-
 SigrokLibrary& SigrokLibrary::Get() {
-    static SigrokLibrary library;
-    return library;
+    // Never destroyed: the devices lent out cannot be freed, and writers
+    // may still be open while static objects go.
+    static SigrokLibrary* const library = new SigrokLibrary;
+    return *library;
 }
 
 SigrokLibrary::SigrokLibrary() {

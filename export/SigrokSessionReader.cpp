@@ -83,8 +83,19 @@ extern "C" void OnPacket(const sr_dev_inst*, const sr_datafeed_packet* packet, v
     }
 }
 
+// Closing the session's device frees what its driver holds (libsigrok
+// 0.5's sr_session_destroy does not).
 struct SessionFree {
-    void operator()(sr_session* session) const { sr_session_destroy(session); }
+    void operator()(sr_session* session) const {
+        [[maybe_unused]] const LibraryLeaksIgnored ignored;
+        GSList* devices = nullptr;
+        sr_session_dev_list(session, &devices);
+        for (GSList* l = devices; l != nullptr; l = l->next) {
+            sr_dev_close(static_cast<sr_dev_inst*>(l->data));
+        }
+        g_slist_free(devices);
+        sr_session_destroy(session);
+    }
 };
 
 std::string Named(const std::string& name) {
@@ -135,10 +146,15 @@ SigrokChannelRead ReadSigrokChannel(const std::string& path, const SigrokChannel
     }
     SigrokLibrary::ClearMessage();
     sr_session* loaded = nullptr;
-    if (sr_session_load(library.Context(), path.c_str(), &loaded) != SR_OK || loaded == nullptr) {
+    int result = SR_OK;
+    {
+        [[maybe_unused]] const LibraryLeaksIgnored ignored;
+        result = sr_session_load(library.Context(), path.c_str(), &loaded);
+    }
+    if (result != SR_OK || loaded == nullptr) {
         const std::string why = SigrokLibrary::LastMessage();
         if (loaded != nullptr) {
-            sr_session_destroy(loaded);
+            SessionFree{}(loaded);
         }
         return Refuse(read, "libsigrok cannot load it as a session" + (why.empty() ? "" : ": " + why));
     }
@@ -222,6 +238,7 @@ SigrokChannelRead ReadSigrokChannel(const std::string& path, const SigrokChannel
     feed.samples = &read.samples;
     if (want > 0) {
         SigrokLibrary::ClearMessage();
+        [[maybe_unused]] const LibraryLeaksIgnored ignored;
         if (sr_session_datafeed_callback_add(session.get(), OnPacket, &feed) != SR_OK ||
             sr_session_start(session.get()) != SR_OK || sr_session_run(session.get()) != SR_OK) {
             const std::string why = SigrokLibrary::LastMessage();
