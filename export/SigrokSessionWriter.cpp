@@ -13,9 +13,14 @@
 
 namespace {
 
-// libsigrok's word for the failure, or a plain one.
+// libsigrok's word for the failure, or a plain one. srzip puts its own
+// words before libzip's reason when the archive cannot be written.
 std::string LibraryReason(const char* otherwise) {
     std::string why = SigrokLibrary::LastMessage();
+    const std::string saving = "Error saving session file: ";
+    if (why.starts_with(saving)) {
+        why.erase(0, saving.size());
+    }
     return why.empty() ? std::string(otherwise) : why;
 }
 
