@@ -212,6 +212,12 @@ std::string CheckSessionArchive(const std::string& path, SessionLayout* layout) 
     if (logicFile && *logicFile != "logic-1") {
         return "its metadata names the capture file " + QuoteForMessage(*logicFile) + ", not \"logic-1\"";
     }
+    // libsigrok streams logic samples in whole units of the stated size.
+    if (logicFile && (layout->logicProbes == 0 || unitSize == 0)) {
+        return "damaged: its metadata names logic samples without their " +
+               std::string(layout->logicProbes == 0 ? "channels (\"total probes\")"
+                                                    : "unit size (\"unitsize\")");
+    }
     if (analog == 0) {
         return layout->logicProbes > 0 ? "it holds logic channels only, no analog channel"
                                        : "it holds no analog channel";

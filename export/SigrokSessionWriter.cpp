@@ -72,8 +72,13 @@ std::unique_ptr<SigrokSessionWriter> SigrokSessionWriter::Create(const std::stri
         return nullptr;
     }
     // Beside the target, so the rename stays on one file system; hidden,
-    // and named after it, should it ever be left behind.
-    std::string temporary = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
+    // and named after it, should it ever be left behind. Appended piece by
+    // piece: GCC 12 at -O3 takes "." + std::string for an overlapping copy
+    // (-Wrestrict) once inlined.
+    std::string hidden = ".";
+    hidden += target.filename().string();
+    hidden += ".XXXXXX";
+    std::string temporary = (target.parent_path() / hidden).string();
     errno = 0;
     const int fd = mkstemp(temporary.data());
     if (fd < 0) {

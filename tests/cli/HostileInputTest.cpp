@@ -189,6 +189,9 @@ void MakeHostileSessions(const fs::path& dir) {
         "logic.sr",
         meta + "capturefile=logic-1\ntotal probes=2\nsamplerate=1 kHz\nprobe1=D0\nprobe2=D1\nunitsize=1\n",
         {{"logic-1-1", "\x01\x02\x03\x00"}});
+    session("nounit.sr",
+            meta + "capturefile=logic-1\ntotal probes=2\nsamplerate=1 kHz\ntotal analog=1\nanalog3=CH0\n",
+            {{"logic-1-1", "\x01\x02\x03"}, {"analog-1-3-1", samples}});
     session("channels.sr", meta + "samplerate=1 kHz\ntotal analog=200000000\nanalog1=CH0\n",
             {{"analog-1-1-1", samples}});
     session("forged.sr", analog, {{"analog-1-1-1", "", 40000000}});
@@ -197,8 +200,8 @@ void MakeHostileSessions(const fs::path& dir) {
 }
 
 const char* const kHostileSessions[] = {
-    "good.sr", "damaged.sr", "truncated.sr", "text.sr",  "empty.sr",    "hugemeta.sr", "bomb.sr",
-    "gap.sr",  "rate0.sr",   "noanalog.sr",  "logic.sr", "channels.sr", "forged.sr"};
+    "good.sr", "damaged.sr", "truncated.sr", "text.sr",  "empty.sr",  "hugemeta.sr", "bomb.sr",
+    "gap.sr",  "rate0.sr",   "noanalog.sr",  "logic.sr", "nounit.sr", "channels.sr", "forged.sr"};
 
 std::vector<std::string> Capture(std::vector<std::string> more) {
     std::vector<std::string> args{"capture", "--rate", "64", "--duration", "1", "--simulate"};
@@ -260,6 +263,10 @@ TEST(HostileInputTest, EachEndsWithItsStatusAndOneLine) {
         {"sample rate 0 given", {"spectrum", "rate0.sr", "--rate", "100"}, kExitOk},
         {"no analog channel", {"spectrum", "noanalog.sr"}, kExitFile, "no analog channel"},
         {"logic only", {"spectrum", "logic.sr"}, kExitFile, "logic channels only"},
+        {"logic without a unit size",
+         {"spectrum", "nounit.sr", "--rate", "100"},
+         kExitFile,
+         "without their unit size"},
         {"200 million channels", {"spectrum", "channels.sr"}, kExitFile, "\"total analog\" as \"200000000\""},
         {"sizes forged small",
          {"spectrum", "forged.sr"},
