@@ -143,6 +143,7 @@ BENCHMARK(BM_SessionOfACapture)
     ->Args({0, 60})
     ->Args({0, 600})
     ->Args({1, 60})
+    ->Args({1, 600})
     ->ArgNames({"noise", "seconds"})
     ->Iterations(1)
     ->Unit(benchmark::kSecond);
