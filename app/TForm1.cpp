@@ -2,8 +2,8 @@
 
 #include <QChart>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineSeries>
 #include <QMessageBox>
@@ -12,13 +12,15 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
-#include <QUrl>
 #include <QValueAxis>
 
+#include <filesystem>
 #include <tuple>
 #include <utility>
 
 #include "ChartTheme.h"
+#include "DataFolders.h"
+#include "DocumentOpener.h"
 #include "DriveAccess.h"
 #include "Myconst.h"
 #include "OpenBeside.h"
@@ -33,8 +35,7 @@
 
 namespace {
 
-// The user manual opened by Help > User Manual, looked for in the current
-// directory.
+// The user manual opened by Help > User Manual.
 const char kManual[] = "Oscilloscope Spectrum Analyzer User's Manual.docx";
 
 // How far the zoom hint sits above a waveform chart's lower edge: the form
@@ -48,7 +49,9 @@ TForm1::TForm1(DeviceLink device, QWidget* parent)
       drives_(std::move(device.drives)),
       discovery_(std::move(device.discovery)),
       hotplug_(std::move(device.hotplug)),
-      simulator_(std::move(device.simulator)) {
+      simulator_(std::move(device.simulator)),
+      languages_(LanguageModules::ForThisProgram()),
+      opener_(MakeDesktopDocumentOpener()) {
     setupUi(this);
     CreateTimers();
     SetUpToolBar();
@@ -62,7 +65,7 @@ TForm1::TForm1(DeviceLink device, QWidget* parent)
     FBlockQueue.Clear();
     ResetUnit1Globals();
     gSampleRate = 64;
-    setWindowTitle(Myconst::SmsgFormname.Text() + QStringLiteral(" ") + QStringLiteral("\tV3.03"));
+    setWindowTitle(Caption());
     CheckListBox1->item(0)->setCheckState(Qt::Checked);
     gChannelMask = 1;
     ComboBox3->setCurrentText(QStringLiteral("64"));
@@ -231,13 +234,13 @@ void TForm1::SetUpToolBar() {
 }
 
 void TForm1::SetUpCharts() {
-    const QString volts = tr("Voltage  ( V )");
-    // The theme restyles series, so it goes on before the series.
-    ChartTheme::Apply(Chart2, tr("CH0 Waveform"), Myconst::Scharts.Text(), volts);
+    // The theme restyles series, so it goes on before the series; the
+    // titles follow the language (RetranslateCode).
+    ChartTheme::Apply(Chart2, QString(), QString(), QString());
     LineSeries5 = &Chart2->AddSeries(QStringLiteral("LineSeries5"), ChartTheme::TracePen(), true);
     LineSeries6 = &Chart2->AddSeries(QStringLiteral("LineSeries6"), ChartTheme::OverlayPen(), false);
     LineSeries7 = &Chart2->AddSeries(QStringLiteral("LineSeries7"), ChartTheme::OverlayPen(), false);
-    ChartTheme::Apply(Chart4, tr("CH1 Waveform"), Myconst::Scharts.Text(), volts);
+    ChartTheme::Apply(Chart4, QString(), QString(), QString());
     LineSeries2 = &Chart4->AddSeries(QStringLiteral("LineSeries2"), ChartTheme::TracePen(), true);
     LineSeries3 = &Chart4->AddSeries(QStringLiteral("LineSeries3"), ChartTheme::OverlayPen(), false);
     LineSeries4 = &Chart4->AddSeries(QStringLiteral("LineSeries4"), ChartTheme::OverlayPen(), false);
@@ -245,11 +248,9 @@ void TForm1::SetUpCharts() {
     // the level across the visible time axis.
     Chart2->SpanVisibleAxis(1);
     Chart4->SpanVisibleAxis(1);
-    const QString frequency = tr("Frequency  ( Hz )");
-    const QString amplitude = tr("Amplitude");
-    ChartTheme::Apply(Chart1, tr("Spectrum Analysis"), frequency, amplitude);
+    ChartTheme::Apply(Chart1, QString(), QString(), QString());
     Series1 = &Chart1->AddSeries(QStringLiteral("Series1"), ChartTheme::SpectrumPen(), true);
-    ChartTheme::Apply(Chart3, tr("Spectrum Analysis"), frequency, amplitude);
+    ChartTheme::Apply(Chart3, QString(), QString(), QString());
     FastLineSeries1 = &Chart3->AddSeries(QStringLiteral("FastLineSeries1"), ChartTheme::SpectrumPen(), true);
 
     // The scales of the start-up settings (64 samples/s, 0.5 s and 2.0 V per
@@ -269,6 +270,7 @@ void TForm1::SetUpCharts() {
     }
     Label25->raise();
     Label20->raise();
+    RetranslateCode();
 }
 
 void TForm1::ConnectHandlers() {
@@ -402,10 +404,24 @@ void TForm1::FrequencySensor1Click() {
 }
 
 void TForm1::USBADManual1Click() {
-    // Resolved against the current directory; a missing document or no
-    // program for it shows nothing.
-    QDesktopServices::openUrl(
-        QUrl::fromLocalFile(QDir::current().absoluteFilePath(QString::fromUtf8(kManual))));
+    const QString name = QString::fromUtf8(kManual);
+    const std::filesystem::path program = QCoreApplication::applicationFilePath().toStdString();
+    for (const std::filesystem::path& folder : ManualFolders(program, QDir::currentPath().toStdString())) {
+        const QFileInfo manual(QDir(QString::fromStdString(folder.string())), name);
+        if (manual.isFile()) {
+            if (!opener_->Open(manual.absoluteFilePath())) {
+                ShowMessage(Myconst::SmsgNoManual.Text().arg(
+                    manual.absoluteFilePath(), tr("no program on this computer opens .docx documents.")));
+            }
+            return;
+        }
+    }
+    ShowMessage(Myconst::SmsgNoManual.Text().arg(
+        name, tr("it is neither beside the program, nor in its data folder, nor in the current folder.")));
+}
+
+void TForm1::SetDocumentOpener(std::unique_ptr<DocumentOpener> opener) {
+    opener_ = std::move(opener);
 }
 
 void TForm1::Button10Click() {
@@ -417,8 +433,6 @@ void TForm1::Button10Click() {
 // so each command already has its one place.
 void TForm1::Button2Click() {}
 void TForm1::SpinEdit2Change() {}
-void TForm1::Chinese1Click() {}
-void TForm1::English1Click() {}
 
 // These do nothing by design: a release over a chart reads nothing.
 void TForm1::Chart1MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}

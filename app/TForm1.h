@@ -12,6 +12,7 @@
 
 #include "DeviceLink.h"
 #include "FrontPanel.h"
+#include "LanguageModules.h"
 #include "LowSpeedPlot.h"
 #include "ReaderThreads.h"
 #include "SpectrumTransform.h"
@@ -20,6 +21,7 @@
 #include "showChart.h"
 #include "ui_TForm1.h"
 
+class DocumentOpener;
 class DriveAccess;
 struct HotplugEvent;
 struct ChannelAnalysis;
@@ -74,6 +76,16 @@ public:
 
     // Puts the language's pictures on the front-panel buttons.
     void LoadPictureSet(PictureSet set);
+    // The caption: the program's name in the language in force, a blank, a
+    // tab and the version.
+    static QString Caption();
+
+    // Where Language > Chinese and English find their modules (by default
+    // beside the program and in its installed data folder).
+    void SetLanguageModules(LanguageModules modules);
+    // What Help > User Manual opens the manual with (by default the
+    // desktop's program for its type).
+    void SetDocumentOpener(std::unique_ptr<DocumentOpener> opener);
 
     // Commands of the hidden buttons: Start, Demo, Detect Device, Stop, Clear.
     void Button1Click();
@@ -144,6 +156,9 @@ public:
     void SoundSensor1Click();
     void Chinese1Click();
     void English1Click();
+    // Both language commands: the locale identifier picks the module, the
+    // check mark and the picture set (TForm1Language.cpp).
+    void SwitchLanguage(int locale);
 
     // Device detection and hot-plug (TForm1Device.cpp). Detect Device is
     // Button3Click; Timer3Timer is the reconnect poll.
@@ -174,6 +189,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -183,6 +199,9 @@ private:
     void CreateTimers();
     void SetUpToolBar();
     void SetUpCharts();
+    // The texts set from code rather than by the layout: caption and chart
+    // titles, in the language in force.
+    void RetranslateCode();
     void ConnectHandlers();
     void SetUpSimulatorKeys();
     // Binds the calibration window to the calibration fields and its
@@ -254,6 +273,8 @@ private:
     std::shared_ptr<DeviceDiscovery> discovery_;
     std::shared_ptr<HotplugMonitor> hotplug_;
     std::shared_ptr<SimulatedInstrument> simulator_;
+    LanguageModules languages_;
+    std::unique_ptr<DocumentOpener> opener_;
 
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;

@@ -39,3 +39,12 @@ void TForm6::showEvent(QShowEvent* event) {
     }
     QWidget::showEvent(event);
 }
+
+void TForm6::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslateUi(this);
+        // The version line is the program's own, in no language module.
+        Label1->setText(VersionLine());
+    }
+    QWidget::changeEvent(event);
+}

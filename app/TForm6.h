@@ -20,6 +20,7 @@ public:
     void Button1Click();
 
 protected:
+    void changeEvent(QEvent* event) override;
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 

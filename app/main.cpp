@@ -1,3 +1,4 @@
+#include <QLocale>
 #include <QObject>
 #include <QScreen>
 
@@ -7,6 +8,7 @@
 
 #include "CommandLine.h"
 #include "DaqApplication.h"
+#include "LanguageModules.h"
 #include "TCalibration.h"
 #include "TForm1.h"
 #include "TForm4.h"
@@ -28,6 +30,9 @@ int main(int argc, char** argv) {
         std::cerr << error << '\n';
         return 2;
     }
+
+    // The user's language, when there is a module for it; English otherwise.
+    LanguageModules::ForThisProgram().LoadDefault(QLocale::system());
 
     try {
         TForm1 Form1(options.Device());

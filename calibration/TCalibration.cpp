@@ -225,3 +225,10 @@ void TCalibration::showEvent(QShowEvent* event) {
     }
     QWidget::showEvent(event);
 }
+
+void TCalibration::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslateUi(this);
+    }
+    QWidget::changeEvent(event);
+}

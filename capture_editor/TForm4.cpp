@@ -282,3 +282,11 @@ void TForm4::Redo1Click() {
     }
     Image1->update();
 }
+
+void TForm4::changeEvent(QEvent* event) {
+    // Texts only: the picture, the tool in force and an open text box stay.
+    if (event->type() == QEvent::LanguageChange) {
+        retranslateUi(this);
+    }
+    QWidget::changeEvent(event);
+}

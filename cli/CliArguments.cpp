@@ -21,6 +21,8 @@ constexpr std::string_view kOverview =
     "                            capture R x S frames to CSV, WAV and/or a sigrok session\n"
     "  spectrum FILE [--channel C] [--rate R] [--points N] [--bins OUT.csv]\n"
     "                            spectrum and peak lines of a capture file or sigrok session\n"
+    "  measure FILE [--channel C] [--rate R] [--json]\n"
+    "                            frequency, period, peak-to-peak, maximum, minimum, mean, RMS\n"
     "  demo 1|2|3 [--csv FILE]   a demo waveform and its peak lines\n"
     "\n"
     "every subcommand takes:\n"
@@ -64,6 +66,18 @@ constexpr std::string_view kSpectrumHelp =
     "  --points N        use the first N samples (default: all)\n"
     "  --bins OUT.csv    write frequency_hz,amplitude_v of the drawn half of the spectrum\n";
 
+constexpr std::string_view kMeasureHelp =
+    "usage: daq-cli measure FILE [--channel C] [--rate R] [--json]\n"
+    "Prints the measurements of a capture CSV, a \"Save Data As\" text file or an analog channel\n"
+    "of a sigrok session (.sr), as the window measures a screen: frequency, period,\n"
+    "peak-to-peak, maximum, minimum, mean and RMS, one per line, \"--\" where a value cannot be\n"
+    "had (fewer than two whole periods, a flat signal).\n"
+    "  --channel C       0 or 1 (default: the first channel the file holds); in a session the\n"
+    "                    position among its analog channels (0 the first) or a channel's name\n"
+    "  --rate R          samples per second, instead of the file's; needed for a file without a\n"
+    "                    time column\n"
+    "  --json            one JSON object instead: numbers in Hz, s and V, null where missing\n";
+
 constexpr std::string_view kDemoHelp =
     "usage: daq-cli demo 1|2|3 [--csv FILE]\n"
     "Prints the peak lines of demo waveform 1, 2 or 3 (64 S/s, 128 samples).\n"
@@ -89,6 +103,9 @@ std::optional<Subcommand> SubcommandNamed(std::string_view name) {
     if (name == "spectrum") {
         return Subcommand::Spectrum;
     }
+    if (name == "measure") {
+        return Subcommand::Measure;
+    }
     if (name == "demo") {
         return Subcommand::Demo;
     }
@@ -103,6 +120,8 @@ std::string_view NameOf(Subcommand command) {
             return "capture";
         case Subcommand::Spectrum:
             return "spectrum";
+        case Subcommand::Measure:
+            return "measure";
         case Subcommand::Demo:
             return "demo";
     }
@@ -146,6 +165,8 @@ std::string_view HelpText(std::optional<Subcommand> command) {
             return kCaptureHelp;
         case Subcommand::Spectrum:
             return kSpectrumHelp;
+        case Subcommand::Measure:
+            return kMeasureHelp;
         case Subcommand::Demo:
             return kDemoHelp;
     }
@@ -156,7 +177,7 @@ CliParse ParseCliArguments(const std::vector<std::string_view>& args) {
     CliParse parse;
     CliArguments result;
     if (args.empty()) {
-        parse.error = "no subcommand given (list, capture, spectrum or demo; see daq-cli --help)";
+        parse.error = "no subcommand given (list, capture, spectrum, measure or demo; see daq-cli --help)";
         return parse;
     }
     const std::string_view first = args.front();
@@ -171,7 +192,7 @@ CliParse ParseCliArguments(const std::vector<std::string_view>& args) {
     result.command = SubcommandNamed(first);
     if (!result.command) {
         parse.error = "unknown subcommand " + QuoteForMessage(first) +
-                      " (list, capture, spectrum or demo; see daq-cli --help)";
+                      " (list, capture, spectrum, measure or demo; see daq-cli --help)";
         return parse;
     }
     const Subcommand command = *result.command;
@@ -188,6 +209,34 @@ CliParse ParseCliArguments(const std::vector<std::string_view>& args) {
                           }
                           *target = std::string(value);
                           return std::string();
+                      }};
+    };
+    // The analysing subcommands read a file's channel and rate alike.
+    // A number is a position (0 the first channel), anything else the name
+    // of a sigrok session's channel.
+    auto channelOption = [](std::optional<int>* position, std::optional<std::string>* name) {
+        return Option{true, [position, name](std::string_view v) {
+                          *position = ParseChannel(v);
+                          name->reset();
+                          if (*position) {
+                              return std::string();
+                          }
+                          if (v.empty() || v.find_first_not_of("0123456789") == std::string_view::npos) {
+                              return Refused("--channel", v,
+                                             "expected a channel's position (0 the first, at most " +
+                                                 std::to_string(kMaxChannelPosition) + ") or its name");
+                          }
+                          *name = std::string(v);
+                          return std::string();
+                      }};
+    };
+    auto fileRateOption = [](std::optional<int>* target) {
+        return Option{true, [target](std::string_view v) {
+                          *target = ParseSpectrumRate(v);
+                          return *target ? std::string()
+                                         : Refused("--rate", v,
+                                                   "expected samples per second, a whole number "
+                                                   "from 1 (or 6.25k, 12.5k, 25k, 50k, 100k)");
                       }};
     };
     switch (command) {
@@ -215,30 +264,8 @@ CliParse ParseCliArguments(const std::vector<std::string_view>& args) {
             options["--sr"] = fileOption("--sr", &result.capture.sr);
             break;
         case Subcommand::Spectrum:
-            options["--channel"] =
-                Option{true, [&](std::string_view v) {
-                           result.spectrum.channel = ParseChannel(v);
-                           result.spectrum.channelName.reset();
-                           if (result.spectrum.channel) {
-                               return std::string();
-                           }
-                           if (v.empty() || v.find_first_not_of("0123456789") == std::string_view::npos) {
-                               return Refused("--channel", v,
-                                              "expected a channel's position (0 the first, at "
-                                              "most " +
-                                                  std::to_string(kMaxChannelPosition) + ") or its name");
-                           }
-                           result.spectrum.channelName = std::string(v);
-                           return std::string();
-                       }};
-            options["--rate"] = Option{true, [&](std::string_view v) {
-                                           result.spectrum.rate = ParseSpectrumRate(v);
-                                           return result.spectrum.rate
-                                                      ? std::string()
-                                                      : Refused("--rate", v,
-                                                                "expected samples per second, a whole number "
-                                                                "from 1 (or 6.25k, 12.5k, 25k, 50k, 100k)");
-                                       }};
+            options["--channel"] = channelOption(&result.spectrum.channel, &result.spectrum.channelName);
+            options["--rate"] = fileRateOption(&result.spectrum.rate);
             options["--points"] = Option{
                 true, [&](std::string_view v) {
                     result.spectrum.points = ParseCount(v, 0x7fffffff);
@@ -246,6 +273,14 @@ CliParse ParseCliArguments(const std::vector<std::string_view>& args) {
                                                   : Refused("--points", v, "expected a whole number from 2");
                 }};
             options["--bins"] = fileOption("--bins", &result.spectrum.bins);
+            break;
+        case Subcommand::Measure:
+            options["--channel"] = channelOption(&result.measure.channel, &result.measure.channelName);
+            options["--rate"] = fileRateOption(&result.measure.rate);
+            options["--json"] = Option{false, [&](std::string_view) {
+                                           result.measure.json = true;
+                                           return std::string();
+                                       }};
             break;
         case Subcommand::Demo:
             options["--csv"] = fileOption("--csv", &result.demo.csv);
@@ -275,6 +310,14 @@ CliParse ParseCliArguments(const std::vector<std::string_view>& args) {
             return parse;
         }
         std::string_view value;
+        if (!option->second.takesValue) {
+            if (equals != std::string_view::npos) {
+                parse.error = std::string(name) + " takes no value";
+                return parse;
+            }
+            option->second.apply(value);
+            continue;
+        }
         if (equals != std::string_view::npos) {
             value = arg.substr(equals + 1);
         } else if (i + 1 < args.size()) {
@@ -294,7 +337,8 @@ CliParse ParseCliArguments(const std::vector<std::string_view>& args) {
     }
 
     const std::size_t wantedPositional =
-        command == Subcommand::Spectrum || command == Subcommand::Demo ? 1 : 0;
+        command == Subcommand::Spectrum || command == Subcommand::Measure || command == Subcommand::Demo ? 1
+                                                                                                         : 0;
     if (positional.size() > wantedPositional) {
         parse.error = "unexpected argument " + QuoteForMessage(positional[wantedPositional]) + " for " +
                       std::string(NameOf(command)) + " (see daq-cli " + std::string(NameOf(command)) +
@@ -389,6 +433,13 @@ CliParse ParseCliArguments(const std::vector<std::string_view>& args) {
                 parse.error = "--points 1: a spectrum needs at least 2 samples";
                 return parse;
             }
+            break;
+        case Subcommand::Measure:
+            if (positional.empty()) {
+                parse.error = "measure needs a FILE to read (see daq-cli measure --help)";
+                return parse;
+            }
+            result.measure.file = std::string(positional.front());
             break;
         case Subcommand::Demo: {
             if (positional.empty()) {

@@ -13,7 +13,7 @@
 // --sim-identity=TEXT). Options take their value as the next argument or
 // after '='; a later one overrides an earlier one.
 
-enum class Subcommand { List, Capture, Spectrum, Demo };
+enum class Subcommand { List, Capture, Spectrum, Measure, Demo };
 
 struct CaptureArguments {
     int rate = 0;
@@ -35,6 +35,15 @@ struct SpectrumArguments {
     std::optional<std::string> bins;
 };
 
+struct MeasureArguments {
+    std::string file;
+    // As for spectrum.
+    std::optional<int> channel;
+    std::optional<std::string> channelName;
+    std::optional<int> rate;
+    bool json = false;
+};
+
 struct DemoArguments {
     int wave = 1;
     std::optional<std::string> csv;
@@ -47,6 +56,7 @@ struct CliArguments {
     DeviceOptions device;
     CaptureArguments capture;
     SpectrumArguments spectrum;
+    MeasureArguments measure;
     DemoArguments demo;
 };
 

@@ -4,11 +4,12 @@
 #include "RunCli.h"
 #include "device/CommandLine.h"
 
-// The four subcommands; each returns the exit status and reports its errors
+// The five subcommands; each returns the exit status and reports its errors
 // as one line on context.err.
 int RunList(const CommandLine& device, CliContext& context);
 int RunCapture(const CaptureArguments& arguments, const CommandLine& device, CliContext& context);
 int RunSpectrum(const SpectrumArguments& arguments, CliContext& context);
+int RunMeasure(const MeasureArguments& arguments, CliContext& context);
 int RunDemo(const DemoArguments& arguments, CliContext& context);
 
 // "daq-cli: " + message, one line: control characters in it (from a file

@@ -70,6 +70,8 @@ int RunCli(const std::vector<std::string_view>& args, CliContext& context) {
                 return RunCapture(arguments.capture, device, context);
             case Subcommand::Spectrum:
                 return RunSpectrum(arguments.spectrum, context);
+            case Subcommand::Measure:
+                return RunMeasure(arguments.measure, context);
             case Subcommand::Demo:
                 return RunDemo(arguments.demo, context);
         }

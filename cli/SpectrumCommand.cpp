@@ -3,12 +3,13 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "ChannelSamples.h"
 #include "CliCommands.h"
 #include "CliExit.h"
 #include "CsvNumber.h"
 #include "PeakReadout.h"
-#include "SpectrumSamples.h"
 #include "SpectrumTransform.h"
 
 namespace {
@@ -42,30 +43,35 @@ bool WriteBins(const std::string& path, std::ostream& standardOutput, const Spec
 }  // namespace
 
 int RunSpectrum(const SpectrumArguments& arguments, CliContext& context) {
-    const std::string name = arguments.file == "-" ? std::string("standard input") : arguments.file;
-    SpectrumSamples samples;
-    if (const int status = LoadSpectrumSamples(arguments, context, &samples); status != kExitOk) {
+    const std::optional<std::uint64_t> maxSamples =
+        arguments.points ? std::optional<std::uint64_t>(static_cast<std::uint64_t>(*arguments.points))
+                         : std::nullopt;
+    ChannelSamples samples;
+    if (const int status = ReadChannelSamples(arguments.file, arguments.channel, arguments.channelName,
+                                              maxSamples, context, samples);
+        status != kExitOk) {
         return status;
     }
+    const std::string& name = samples.name;
     const std::vector<double>& values = samples.values;
     std::size_t count = values.size();
     if (arguments.points) {
         if (static_cast<std::uint64_t>(*arguments.points) > samples.total) {
             ReportError(context, "--points " + std::to_string(*arguments.points) + ": " + name +
-                                     " holds only " + std::to_string(samples.total) + " " + samples.channel +
+                                     " holds only " + std::to_string(samples.total) + " " + samples.label +
                                      " samples");
             return kExitUsage;
         }
         count = static_cast<std::size_t>(*arguments.points);
     }
     if (count < 2) {
-        ReportError(context, name + ": " + std::to_string(count) + " " + samples.channel +
+        ReportError(context, name + ": " + std::to_string(count) + " " + samples.label +
                                  " samples; a spectrum needs at least 2");
         return kExitFile;
     }
     if (count > 0x7fffffff) {
         ReportError(context,
-                    name + ": more " + samples.channel + " samples than one spectrum can take; use --points");
+                    name + ": more " + samples.label + " samples than one spectrum can take; use --points");
         return kExitUsage;
     }
 

@@ -1,6 +1,7 @@
 #include "TForm8.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 
 #include "DistanceRule.h"
 #include "SensorChart.h"
@@ -8,7 +9,8 @@
 
 TForm8::TForm8(QWidget* parent) : QWidget(parent, Qt::Window) {
     setupUi(this);
-    StyleSensorChart(Chart2, tr("Waveform"), tr("Time  (s)"), tr("Distance  ( mm )"), Qt::black);
+    StyleSensorChart(Chart2, QString(), QString(), QString(), Qt::black);
+    RetranslateCode();
     LineSeries5 =
         &Chart2->AddSeries(QStringLiteral("LineSeries5"), QPen(QColor(0xc0, 0xc0, 0xc0), 1.5), true);
     LineSeries5->Reserve(kPositions);
@@ -54,6 +56,29 @@ void TForm8::Timer2Timer() {
         LineSeries5->Delete(LineSeries5->Count() - 1);
     }
     const std::optional<double> mm = DistanceMm(volts_());
-    Edit9->setText(mm ? QString::fromStdString(DistanceText(*mm)) : outOfRangeText_());
+    ShowReading(mm);
     LineSeries5->AddXY(step.position, mm.value_or(kOutOfRangePlotMm));
+}
+
+void TForm8::ShowReading(std::optional<double> mm) {
+    shown_ = mm;
+    Edit9->setText(mm ? QString::fromStdString(DistanceText(*mm)) : outOfRangeText_());
+}
+
+void TForm8::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslateUi(this);
+        RetranslateCode();
+        // The layout's read-out text is no reading; the last one stays.
+        if (shown_) {
+            ShowReading(*shown_);
+        }
+    }
+    QWidget::changeEvent(event);
+}
+
+void TForm8::RetranslateCode() {
+    Chart2->SetTitle(tr("Waveform"));
+    Chart2->SetBottomTitle(tr("Time  (s)"));
+    Chart2->SetLeftTitle(tr("Distance  ( mm )"));
 }

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 #include "ScrollingPlot.h"
 #include "ui_TForm8.h"
@@ -37,11 +38,18 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // The read-out of a reading: millimetres, or the out-of-range text.
+    void ShowReading(std::optional<double> mm);
+    void RetranslateCode();
+
     QTimer Timer2;
     SeriesModel* LineSeries5 = nullptr;
     ScrollingPlot plot_{kPositions};
     std::function<float()> volts_;
     std::function<QString()> outOfRangeText_;
+    // The last reading shown; none before the first.
+    std::optional<std::optional<double>> shown_;
 };

@@ -35,12 +35,19 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void calculatefrequency(float value);
+    // Label2 and Label5 for the feed as it last came: its channel, and
+    // whether it is paused for a rate other than 64 S/s.
+    void ShowFeed();
+    void RetranslateCode();
 
     SeriesModel* Series1 = nullptr;
     PulseEstimator estimator_;
     ScrollingPlot plot_{PulseEstimator::kWindow};
     bool active_ = false;
+    bool ch1_ = false;
+    bool paused_ = false;
 };

@@ -446,6 +446,14 @@
         <source>Cannot save the picture "%1": %2</source>
         <translation>Cannot save the picture "%1": %2</translation>
     </message>
+    <message>
+        <source>no program on this computer opens .docx documents.</source>
+        <translation>no program on this computer opens .docx documents.</translation>
+    </message>
+    <message>
+        <source>it is neither beside the program, nor in its data folder, nor in the current folder.</source>
+        <translation>it is neither beside the program, nor in its data folder, nor in the current folder.</translation>
+    </message>
 </context>
 <context>
     <name>TForm4</name>

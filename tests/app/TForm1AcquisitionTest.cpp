@@ -1,8 +1,4 @@
-// Before any Qt header: SimOptions has a member that Qt's "signals" keyword
-// macro would rewrite.
-#include "device/sim/SimDeviceDiscovery.h"
-#include "device/sim/SimDriveAccess.h"
-#include "device/sim/SimulatedInstrument.h"
+#include "SimulatedLink.h"  // before any Qt header
 
 #include <gtest/gtest.h>
 
@@ -19,14 +15,6 @@
 #include "Unit1Globals.h"
 
 namespace {
-
-DeviceLink SimulatedLink(const std::shared_ptr<SimulatedInstrument>& sim) {
-    DeviceLink link;
-    link.drives = std::make_shared<SimDriveAccess>(sim);
-    link.discovery = std::make_shared<SimDeviceDiscovery>(sim);
-    link.simulator = sim;
-    return link;
-}
 
 // Start, Stop and Clear of a window whose instrument is the simulated one,
 // found by the window's own detection.

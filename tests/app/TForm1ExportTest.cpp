@@ -267,6 +267,16 @@ TEST_F(TForm1ExportTest, SoundModeSwitchedOffDuringARunClosesTheRecording) {
     EXPECT_GE(ReadRecording().samples.size(), 50000u) << "what was recorded before is kept";
 }
 
+TEST_F(TForm1ExportTest, ALanguageSwitchDuringARecordingLeavesAWholeFile) {
+    StartSoundRun(1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return OutWavOpen(); }, 20000));
+    form.Chinese1Click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !OutWavOpen(); }, 20000));
+    const Recording r = ReadRecording();
+    EXPECT_EQ(std::filesystem::file_size("out.wav"), r.samples.size() + 44 + r.samples.size() % 2);
+    EXPECT_GT(r.samples.size(), 0u);
+}
+
 TEST_F(TForm1ExportTest, UnpluggingEndsTheRecordingWithItsSizesRight) {
     StartSoundRun(1);
     // Open once the first block is written.

@@ -1,8 +1,4 @@
-// Before any Qt header: SimOptions has a member that Qt's "signals" keyword
-// macro would rewrite.
-#include "device/sim/SimDeviceDiscovery.h"
-#include "device/sim/SimDriveAccess.h"
-#include "device/sim/SimulatedInstrument.h"
+#include "SimulatedLink.h"  // before any Qt header
 
 #include <gtest/gtest.h>
 
@@ -27,14 +23,6 @@
 namespace {
 
 const QString kInvalidLevel = QStringLiteral("Please input valid voltage!");
-
-DeviceLink SimulatedLink() {
-    auto sim = std::make_shared<SimulatedInstrument>();
-    return {.drives = std::make_shared<SimDriveAccess>(sim),
-            .discovery = std::make_shared<SimDeviceDiscovery>(sim),
-            .hotplug = nullptr,
-            .simulator = sim};
-}
 
 // The front-panel handlers of a window, without an instrument unless a test
 // needs a run.

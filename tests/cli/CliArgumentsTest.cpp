@@ -76,6 +76,15 @@ TEST(CliArgumentsTest, BadUsageIsOneLineNamingTheBadArgument) {
         {{"spectrum", "a.csv", "--points", "1"}, "--points 1"},
         {{"spectrum", "a.csv", "--rate", "-5"}, "--rate \"-5\""},
         {{"spectrum", "a.csv", "b.csv"}, "\"b.csv\""},
+        {{"measure"}, "FILE"},
+        {{"measure", "a.csv", "--channel", "1024"}, "--channel \"1024\""},
+        {{"measure", "a.csv", "--rate", "0"}, "--rate \"0\""},
+        {{"measure", "a.csv", "--rate", "-1"}, "--rate \"-1\""},
+        {{"measure", "a.csv", "--rate", "nan"}, "--rate \"nan\""},
+        {{"measure", "a.csv", "--rate", "1e400"}, "--rate \"1e400\""},
+        {{"measure", "a.csv", "--json=yes"}, "--json takes no value"},
+        {{"measure", "a.csv", "--points", "3"}, "\"--points\""},
+        {{"measure", "a.csv", "b.csv"}, "\"b.csv\""},
         {{"demo", "4"}, "\"4\""},
         {{"demo"}, "1, 2 or 3"},
         {{"list", "--wav", "x"}, "\"--wav\""},
@@ -110,6 +119,17 @@ TEST(CliArgumentsTest, HelpDeviceOptionsAndOptionalValues) {
     EXPECT_EQ(a.device.simSpec, "dc:0:1");
     EXPECT_EQ(a.device.simIdentity, "OSC13_20");
 
+    // A flag takes no value, so the name after it is the file.
+    parse = Parse({"measure", "--json", "run.txt", "--rate=64", "--channel", "1"});
+    ASSERT_TRUE(parse.arguments) << parse.error;
+    EXPECT_EQ(parse.arguments->measure.file, "run.txt");
+    EXPECT_TRUE(parse.arguments->measure.json);
+    EXPECT_EQ(parse.arguments->measure.rate, 64);
+    EXPECT_EQ(parse.arguments->measure.channel, 1);
+    parse = Parse({"measure", "-"});
+    ASSERT_TRUE(parse.arguments) << parse.error;
+    EXPECT_FALSE(parse.arguments->measure.json);
+    EXPECT_FALSE(parse.arguments->measure.rate);
     // A number is a position, anything else a sigrok session channel's name.
     for (const auto& [given, position, name] :
          {std::tuple{"0", std::optional<int>(0), std::optional<std::string>()},
@@ -120,6 +140,10 @@ TEST(CliArgumentsTest, HelpDeviceOptionsAndOptionalValues) {
         ASSERT_TRUE(parse.arguments) << parse.error;
         EXPECT_EQ(parse.arguments->spectrum.channel, position) << given;
         EXPECT_EQ(parse.arguments->spectrum.channelName, name) << given;
+        parse = Parse({"measure", "run.sr", "--channel", given});
+        ASSERT_TRUE(parse.arguments) << parse.error;
+        EXPECT_EQ(parse.arguments->measure.channel, position) << given;
+        EXPECT_EQ(parse.arguments->measure.channelName, name) << given;
     }
     parse = Parse({"capture", "--rate", "100k", "--duration", "671", "--sr", "run.sr"});
     ASSERT_TRUE(parse.arguments) << parse.error;

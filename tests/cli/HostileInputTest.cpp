@@ -143,6 +143,12 @@ void ValidCut(const fs::path& dir) {
     EXPECT_EQ(session.samples.size(), rows.size() - 1);
 }
 
+// The start of an executable: NULs and bytes that are not UTF-8.
+const std::string kGarbage(
+    "\x7f"
+    "ELF\x02\x01\x01\0\0\0\xff\xfe",
+    12);
+
 const std::vector<std::string> kLong{"capture", "--rate", "6.25k",   "--duration", "60",     "--csv",
                                      "cut.csv", "--wav",  "cut.wav", "--sr",       "cut.sr", "--simulate"};
 
@@ -227,6 +233,26 @@ TEST(HostileInputTest, EachEndsWithItsStatusAndOneLine) {
          {"spectrum", "a\nb"},
          kExitFile,
          "a\\x0Ab: cannot be read: No such file"},
+        // Files measure cannot take, and values it must.
+        {"measure a folder", {"measure", "folder"}, kExitFile, "folder: cannot be read: Is a directory"},
+        {"measure /dev/null", {"measure", "/dev/null"}, kExitFile, "/dev/null: empty file"},
+        {"measure /dev/zero", {"measure", "/dev/zero"}, kExitFile, "/dev/zero:1: binary data"},
+        {"measure garbage", {"measure", "garbage.bin"}, kExitFile, "garbage.bin:1: binary data"},
+        {"measure a missing file",
+         {"measure", "missing.csv"},
+         kExitFile,
+         "missing.csv: cannot be read: No such"},
+        {"measure huge values", {"measure", "huge.csv", "--json", "--rate", "64"}, kExitOk, ""},
+        {"measure beyond a double",
+         {"measure", "over.csv"},
+         kExitFile,
+         "over.csv:3: \"-1e400\" is not a number"},
+        {"measure --rate 0", {"measure", "in.csv", "--rate", "0"}, kExitUsage, "--rate \"0\""},
+        {"measure --rate -1", {"measure", "in.csv", "--rate=-1"}, kExitUsage, "--rate \"-1\""},
+        {"measure --rate nan", {"measure", "in.csv", "--rate", "nan"}, kExitUsage, "--rate \"nan\""},
+        {"measure --rate 1e400", {"measure", "in.csv", "--rate", "1e400"}, kExitUsage, "--rate \"1e400\""},
+        {"measure > /dev/full", {"measure", "in.csv"}, kExitFile, kNoOut, "", "/dev/full"},
+        {"measure --json >&-", {"measure", "in.csv", "--json"}, kExitFile, kNoOut, "", kClosed},
         // Paths --wav must not delete.
         {"--wav FIFO", Capture({"--wav", "fifo"}), kExitFile, "fifo: cannot be written: it is a FIFO",
          "fifo"},
@@ -276,6 +302,8 @@ TEST(HostileInputTest, EachEndsWithItsStatusAndOneLine) {
          {"spectrum", "good.sr", "--channel", "A7"},
          kExitUsage,
          "no analog channel \"A7\""},
+        {"measure a zip bomb", {"measure", "bomb.sr"}, kExitFile, "daq-cli reads at most 67108864 samples"},
+        {"measure sample rate 0", {"measure", "rate0.sr"}, kExitFile, "sample rate of 0: give --rate"},
         // Output onto the input.
         {"--bins the input", {"spectrum", "in.csv", "--bins", "in.csv"}, kExitUsage, "input file"},
         {"--bins ./the input", {"spectrum", "in.csv", "--bins", "./in.csv"}, kExitUsage, "input"},
@@ -320,6 +348,9 @@ TEST(HostileInputTest, EachEndsWithItsStatusAndOneLine) {
             continue;  // only root makes device nodes
         }
         WriteFile((dir / "in.csv").string(), samples);
+        WriteFile((dir / "garbage.bin").string(), kGarbage);
+        WriteFile((dir / "huge.csv").string(), "ch0_v\n1e308\n-1.7976931348623157e308\n4.9e-324\n");
+        WriteFile((dir / "over.csv").string(), "ch0_v\n1\n-1e400\n");
         fs::create_symlink("in.csv", dir / "link.csv");
         fs::create_hard_link(dir / "in.csv", dir / "hard.csv");
         WriteFile((dir / "target.wav").string(), "not yet a recording");

@@ -106,6 +106,13 @@ TEST(SessionFileTest, TheSpectrumOfASessionIsThatOfTheSameCapturesCsv) {
             EXPECT_EQ(cli.out.str(), expected);
         }
     }
+    // measure reads through the same reader (its sums see the float
+    // samples, not the CSV's shortest decimals of them).
+    ASSERT_EQ(cli.Run({"measure", cli.Path("run.sr"), "--channel", "CH1", "--json"}), kExitOk)
+        << cli.err.str();
+    EXPECT_NE(cli.out.str().find("\"channel\":1,\"rate\":6250,\"samples\":3125,"), std::string::npos)
+        << cli.out.str();
+    EXPECT_NE(cli.out.str().find("\"frequency_hz\":125,"), std::string::npos) << cli.out.str();
     EXPECT_EQ(cli.Run({"spectrum", cli.Path("run.sr"), "--channel", "2"}), kExitUsage);
     EXPECT_NE(cli.err.str().find("its analog channels are \"CH0\", \"CH1\""), std::string::npos)
         << cli.err.str();
