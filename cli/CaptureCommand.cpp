@@ -104,6 +104,15 @@ int RunCapture(const CaptureArguments& arguments, const CommandLine& device, Cli
         }
         sinks.push_back(wav.get());
     }
+    std::unique_ptr<SigrokFrameSink> sr;
+    if (arguments.sr) {
+        sr = SigrokFrameSink::Open(*arguments.sr, arguments.rate, arguments.channelMask, &error);
+        if (sr == nullptr) {
+            ReportError(context, error);
+            return kExitFile;
+        }
+        sinks.push_back(sr.get());
+    }
 
     CaptureWatch watch;
     watch.interrupted = context.interrupted;

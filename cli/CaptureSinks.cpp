@@ -115,3 +115,37 @@ bool WavFrameSink::Finish() {
 std::string WavFrameSink::Error() const {
     return error_;
 }
+
+std::unique_ptr<SigrokFrameSink> SigrokFrameSink::Open(const std::string& path, int sampleRate,
+                                                       std::uint8_t channelMask, std::string* error) {
+    std::vector<std::string> names;
+    for (int channel = 0; channel < 2; ++channel) {
+        if ((channelMask & (1 << channel)) != 0) {
+            names.push_back("CH" + std::to_string(channel));
+        }
+    }
+    std::unique_ptr<SigrokSessionWriter> writer =
+        SigrokSessionWriter::Create(path, static_cast<std::uint64_t>(sampleRate), names, error);
+    if (writer == nullptr) {
+        return nullptr;
+    }
+    return std::unique_ptr<SigrokFrameSink>(new SigrokFrameSink(std::move(writer), channelMask));
+}
+
+SigrokFrameSink::SigrokFrameSink(std::unique_ptr<SigrokSessionWriter> writer, std::uint8_t channelMask)
+    : writer_(std::move(writer)), channelMask_(channelMask) {}
+
+bool SigrokFrameSink::Put(const std::array<float, 2>& volts) {
+    if (channelMask_ == 3) {
+        return writer_->PutFrame(volts);
+    }
+    return writer_->PutFrame(std::span<const float>(&volts[channelMask_ == 1 ? 0 : 1], 1));
+}
+
+bool SigrokFrameSink::Finish() {
+    return writer_->Finish();
+}
+
+std::string SigrokFrameSink::Error() const {
+    return writer_->Error();
+}

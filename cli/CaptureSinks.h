@@ -10,6 +10,7 @@
 
 #include "CaptureCsvWriter.h"
 #include "FrameSink.h"
+#include "SigrokSession.h"
 #include "WavWriter.h"
 
 // The capture's CSV file (or standard output for "-").
@@ -59,4 +60,25 @@ private:
     std::vector<std::uint8_t> block_;
     bool finished_ = false;
     std::string error_;
+};
+
+// The capture's sigrok session: the chosen channels as analog channels
+// "CH0" and/or "CH1" in volts at the sample rate. libsigrok is handed the
+// samples in large packets while the capture runs; the session is renamed
+// over the target when the capture ends, however it ends, and a capture
+// that fails leaves the target as it was.
+class SigrokFrameSink : public FrameSink {
+public:
+    static std::unique_ptr<SigrokFrameSink> Open(const std::string& path, int sampleRate,
+                                                 std::uint8_t channelMask, std::string* error);
+
+    bool Put(const std::array<float, 2>& volts) override;
+    bool Finish() override;
+    std::string Error() const override;
+
+private:
+    SigrokFrameSink(std::unique_ptr<SigrokSessionWriter> writer, std::uint8_t channelMask);
+
+    std::unique_ptr<SigrokSessionWriter> writer_;
+    const std::uint8_t channelMask_;
 };

@@ -6,6 +6,7 @@
 
 #include "CliValues.h"
 #include "MessageQuote.h"
+#include "SigrokSession.h"
 #include "WavWriter.h"
 
 namespace {
@@ -16,11 +17,11 @@ constexpr std::string_view kOverview =
     "\n"
     "subcommands:\n"
     "  list                      list the instruments found\n"
-    "  capture --rate R --duration S [--channels 0|1|0,1] [--csv FILE] [--wav FILE]\n"
-    "                            capture R x S frames to CSV and/or WAV\n"
-    "  spectrum FILE [--channel 0|1] [--rate R] [--points N] [--bins OUT.csv]\n"
-    "                            spectrum and peak lines of a capture file\n"
-    "  measure FILE [--channel 0|1] [--rate R] [--json]\n"
+    "  capture --rate R --duration S [--channels 0|1|0,1] [--csv FILE] [--wav FILE] [--sr FILE]\n"
+    "                            capture R x S frames to CSV, WAV and/or a sigrok session\n"
+    "  spectrum FILE [--channel C] [--rate R] [--points N] [--bins OUT.csv]\n"
+    "                            spectrum and peak lines of a capture file or sigrok session\n"
+    "  measure FILE [--channel C] [--rate R] [--json]\n"
     "                            frequency, period, peak-to-peak, maximum, minimum, mean, RMS\n"
     "  demo 1|2|3 [--csv FILE]   a demo waveform and its peak lines\n"
     "\n"
@@ -42,31 +43,39 @@ constexpr std::string_view kListHelp =
 
 constexpr std::string_view kCaptureHelp =
     "usage: daq-cli capture --rate R --duration S [--channels 0|1|0,1] [--csv FILE] [--wav FILE]\n"
-    "                       [--simulate[=SPEC]] [--sim-identity=TEXT]\n"
+    "                       [--sr FILE] [--simulate[=SPEC]] [--sim-identity=TEXT]\n"
     "Captures exactly R x S frames (rounded down) from the first instrument found.\n"
     "  --rate R          64, 6250, 12500, 25000, 50000 or 100000 (or 6.25k, 12.5k, 25k, 50k, 100k)\n"
     "  --duration S      seconds, up to nine decimals, at most a week\n"
     "  --channels C      0, 1 or 0,1 (default 0,1)\n"
     "  --csv FILE        time_s and one column per channel in volts; - writes to standard output\n"
     "  --wav FILE        8-bit mono PCM at R of CH0 (of CH1 when it is the only channel)\n"
-    "At least one of --csv and --wav is needed. Zero adjustment and calibration.ini apply as in\n"
+    "  --sr FILE         a sigrok session (PulseView, sigrok-cli): the channels as analog CH0, CH1\n"
+    "                    in volts (float32) at R; at most 2^26 samples a channel\n"
+    "At least one of --csv, --wav and --sr is needed. Zero adjustment and calibration.ini apply as in\n"
     "the window. Ctrl-C stops the capture and keeps what was captured in valid files.\n";
 
 constexpr std::string_view kSpectrumHelp =
-    "usage: daq-cli spectrum FILE [--channel 0|1] [--rate R] [--points N] [--bins OUT.csv]\n"
-    "Prints the six peak lines of the spectrum of a capture CSV or a \"Save Data As\" text file.\n"
-    "  --channel C       0 or 1 (default: the first channel the file holds)\n"
-    "  --rate R          samples per second; needed for a file without a time column\n"
+    "usage: daq-cli spectrum FILE [--channel C] [--rate R] [--points N] [--bins OUT.csv]\n"
+    "Prints the six peak lines of the spectrum of a capture CSV, a \"Save Data As\" text file or an\n"
+    "analog channel of a sigrok session (.sr).\n"
+    "  --channel C       0 or 1 (default: the first channel the file holds); in a session the\n"
+    "                    position among its analog channels (0 the first) or a channel's name\n"
+    "  --rate R          samples per second, instead of the file's; needed for a file without a\n"
+    "                    time column\n"
     "  --points N        use the first N samples (default: all)\n"
     "  --bins OUT.csv    write frequency_hz,amplitude_v of the drawn half of the spectrum\n";
 
 constexpr std::string_view kMeasureHelp =
-    "usage: daq-cli measure FILE [--channel 0|1] [--rate R] [--json]\n"
-    "Prints the measurements of a capture CSV or a \"Save Data As\" text file, as the window\n"
-    "measures a screen: frequency, period, peak-to-peak, maximum, minimum, mean and RMS, one\n"
-    "per line, \"--\" where a value cannot be had (fewer than two whole periods, a flat signal).\n"
-    "  --channel C       0 or 1 (default: the first channel the file holds)\n"
-    "  --rate R          samples per second; needed for a file without a time column\n"
+    "usage: daq-cli measure FILE [--channel C] [--rate R] [--json]\n"
+    "Prints the measurements of a capture CSV, a \"Save Data As\" text file or an analog channel\n"
+    "of a sigrok session (.sr), as the window measures a screen: frequency, period,\n"
+    "peak-to-peak, maximum, minimum, mean and RMS, one per line, \"--\" where a value cannot be\n"
+    "had (fewer than two whole periods, a flat signal).\n"
+    "  --channel C       0 or 1 (default: the first channel the file holds); in a session the\n"
+    "                    position among its analog channels (0 the first) or a channel's name\n"
+    "  --rate R          samples per second, instead of the file's; needed for a file without a\n"
+    "                    time column\n"
     "  --json            one JSON object instead: numbers in Hz, s and V, null where missing\n";
 
 constexpr std::string_view kDemoHelp =
@@ -203,10 +212,22 @@ CliParse ParseCliArguments(const std::vector<std::string_view>& args) {
                       }};
     };
     // The analysing subcommands read a file's channel and rate alike.
-    auto channelOption = [](std::optional<int>* target) {
-        return Option{true, [target](std::string_view v) {
-                          *target = ParseChannel(v);
-                          return *target ? std::string() : Refused("--channel", v, "expected 0 or 1");
+    // A number is a position (0 the first channel), anything else the name
+    // of a sigrok session's channel.
+    auto channelOption = [](std::optional<int>* position, std::optional<std::string>* name) {
+        return Option{true, [position, name](std::string_view v) {
+                          *position = ParseChannel(v);
+                          name->reset();
+                          if (*position) {
+                              return std::string();
+                          }
+                          if (v.empty() || v.find_first_not_of("0123456789") == std::string_view::npos) {
+                              return Refused("--channel", v,
+                                             "expected a channel's position (0 the first, at most " +
+                                                 std::to_string(kMaxChannelPosition) + ") or its name");
+                          }
+                          *name = std::string(v);
+                          return std::string();
                       }};
     };
     auto fileRateOption = [](std::optional<int>* target) {
@@ -240,9 +261,10 @@ CliParse ParseCliArguments(const std::vector<std::string_view>& args) {
                                            }};
             options["--csv"] = fileOption("--csv", &result.capture.csv);
             options["--wav"] = fileOption("--wav", &result.capture.wav);
+            options["--sr"] = fileOption("--sr", &result.capture.sr);
             break;
         case Subcommand::Spectrum:
-            options["--channel"] = channelOption(&result.spectrum.channel);
+            options["--channel"] = channelOption(&result.spectrum.channel, &result.spectrum.channelName);
             options["--rate"] = fileRateOption(&result.spectrum.rate);
             options["--points"] = Option{
                 true, [&](std::string_view v) {
@@ -253,7 +275,7 @@ CliParse ParseCliArguments(const std::vector<std::string_view>& args) {
             options["--bins"] = fileOption("--bins", &result.spectrum.bins);
             break;
         case Subcommand::Measure:
-            options["--channel"] = channelOption(&result.measure.channel);
+            options["--channel"] = channelOption(&result.measure.channel, &result.measure.channelName);
             options["--rate"] = fileRateOption(&result.measure.rate);
             options["--json"] = Option{false, [&](std::string_view) {
                                            result.measure.json = true;
@@ -351,14 +373,30 @@ CliParse ParseCliArguments(const std::vector<std::string_view>& args) {
                 return parse;
             }
             result.capture.frames = *frames;
-            if (!result.capture.csv && !result.capture.wav) {
-                parse.error = "capture needs somewhere to write: --csv FILE and/or --wav FILE";
+            if (!result.capture.csv && !result.capture.wav && !result.capture.sr) {
+                parse.error = "capture needs somewhere to write: --csv FILE, --wav FILE and/or --sr FILE";
                 return parse;
             }
-            if (result.capture.csv && result.capture.wav &&
-                SameFile(*result.capture.csv, *result.capture.wav)) {
-                parse.error = "--csv and --wav name the same file " + QuoteForMessage(*result.capture.csv);
+            if (result.capture.sr == "-") {
+                parse.error = "--sr needs a file name: a sigrok session cannot go to standard output";
                 return parse;
+            }
+            {
+                const std::pair<const char*, const std::optional<std::string>*> outputs[] = {
+                    {"--csv", &result.capture.csv},
+                    {"--wav", &result.capture.wav},
+                    {"--sr", &result.capture.sr}};
+                for (std::size_t i = 0; i < std::size(outputs); ++i) {
+                    for (std::size_t j = i + 1; j < std::size(outputs); ++j) {
+                        const std::optional<std::string>& a = *outputs[i].second;
+                        const std::optional<std::string>& b = *outputs[j].second;
+                        if (a && b && SameFile(*a, *b)) {
+                            parse.error = std::string(outputs[i].first) + " and " + outputs[j].first +
+                                          " name the same file " + QuoteForMessage(*a);
+                            return parse;
+                        }
+                    }
+                }
             }
             // Known now rather than hours into the capture.
             if (result.capture.wav && result.capture.frames > static_cast<std::uint64_t>(kMaxWavDataBytes)) {
@@ -366,6 +404,15 @@ CliParse ParseCliArguments(const std::vector<std::string_view>& args) {
                     Refused("--duration", *durationText,
                             "a WAV file holds at most " + std::to_string(kMaxWavDataBytes / *rate) +
                                 " s at " + std::to_string(*rate) + " S/s; use --csv for longer captures");
+                return parse;
+            }
+            if (result.capture.sr && result.capture.frames > kMaxSessionSamples) {
+                parse.error =
+                    Refused("--duration", *durationText,
+                            "a sigrok session holds at most " + std::to_string(kMaxSessionSamples) +
+                                " samples a channel here (" +
+                                std::to_string(kMaxSessionSamples / static_cast<std::uint64_t>(*rate)) +
+                                " s at " + std::to_string(*rate) + " S/s); use --csv for longer captures");
                 return parse;
             }
             break;

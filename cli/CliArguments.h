@@ -21,11 +21,15 @@ struct CaptureArguments {
     std::uint8_t channelMask = 3;
     std::optional<std::string> csv;  // "-": standard output
     std::optional<std::string> wav;
+    std::optional<std::string> sr;  // a sigrok session
 };
 
 struct SpectrumArguments {
     std::string file;
+    // --channel: a position (0 the first channel) or, for a sigrok session,
+    // a channel's name.
     std::optional<int> channel;
+    std::optional<std::string> channelName;
     std::optional<int> rate;
     std::optional<std::int64_t> points;
     std::optional<std::string> bins;
@@ -33,7 +37,9 @@ struct SpectrumArguments {
 
 struct MeasureArguments {
     std::string file;
+    // As for spectrum.
     std::optional<int> channel;
+    std::optional<std::string> channelName;
     std::optional<int> rate;
     bool json = false;
 };

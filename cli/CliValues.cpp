@@ -123,10 +123,14 @@ std::optional<std::uint8_t> ParseChannelMask(std::string_view text) {
 }
 
 std::optional<int> ParseChannel(std::string_view text) {
-    if (text == "0" || text == "1") {
-        return text[0] - '0';
+    if (text == "0") {
+        return 0;
     }
-    return std::nullopt;
+    if (text.empty() || text.front() == '0') {
+        return std::nullopt;
+    }
+    const std::optional<std::int64_t> position = ParseCount(text, kMaxChannelPosition);
+    return position ? std::optional<int>(static_cast<int>(*position)) : std::nullopt;
 }
 
 std::optional<std::int64_t> ParseCount(std::string_view text, std::int64_t max) {

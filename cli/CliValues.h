@@ -29,7 +29,9 @@ std::optional<std::uint64_t> FramesForDuration(int rate, std::string_view durati
 // --channels: "0", "1" or "0,1" as a channel mask (bit 0 CH0, bit 1 CH1).
 std::optional<std::uint8_t> ParseChannelMask(std::string_view text);
 
-// --channel: "0" or "1".
+// --channel as a position: "0" (the first channel), "1", ... up to
+// kMaxChannelPosition; empty for anything else, which is a channel's name.
+inline constexpr int kMaxChannelPosition = 1023;
 std::optional<int> ParseChannel(std::string_view text);
 
 // A whole number from 1 to max, digits only.

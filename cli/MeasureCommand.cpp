@@ -51,17 +51,20 @@ std::string JsonLine(const std::string& file, const ChannelSamples& samples, int
 
 int RunMeasure(const MeasureArguments& arguments, CliContext& context) {
     ChannelSamples samples;
-    if (const int status =
-            ReadChannelSamples(arguments.file, arguments.channel, std::nullopt, context, samples);
+    if (const int status = ReadChannelSamples(arguments.file, arguments.channel, arguments.channelName,
+                                              std::nullopt, context, samples);
         status != kExitOk) {
         return status;
     }
-    const std::string channel = "CH" + std::to_string(samples.channel);
     if (samples.values.empty()) {
-        ReportError(context, samples.name + " holds no " + channel + " samples to measure");
+        ReportError(context, samples.name + " holds no " + samples.label + " samples to measure");
         return kExitFile;
     }
     const std::optional<int> rate = arguments.rate ? arguments.rate : samples.rate;
+    if (!rate && !samples.rateProblem.empty()) {
+        ReportError(context, samples.name + ": " + samples.rateProblem + ": give --rate");
+        return kExitFile;
+    }
     if (!rate) {
         ReportError(
             context,

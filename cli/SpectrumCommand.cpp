@@ -47,36 +47,39 @@ int RunSpectrum(const SpectrumArguments& arguments, CliContext& context) {
         arguments.points ? std::optional<std::uint64_t>(static_cast<std::uint64_t>(*arguments.points))
                          : std::nullopt;
     ChannelSamples samples;
-    if (const int status =
-            ReadChannelSamples(arguments.file, arguments.channel, maxSamples, context, samples);
+    if (const int status = ReadChannelSamples(arguments.file, arguments.channel, arguments.channelName,
+                                              maxSamples, context, samples);
         status != kExitOk) {
         return status;
     }
     const std::string& name = samples.name;
-    const int channel = samples.channel;
     const std::vector<double>& values = samples.values;
     std::size_t count = values.size();
     if (arguments.points) {
-        if (static_cast<std::uint64_t>(*arguments.points) > count) {
+        if (static_cast<std::uint64_t>(*arguments.points) > samples.total) {
             ReportError(context, "--points " + std::to_string(*arguments.points) + ": " + name +
-                                     " holds only " + std::to_string(count) + " CH" +
-                                     std::to_string(channel) + " samples");
+                                     " holds only " + std::to_string(samples.total) + " " + samples.label +
+                                     " samples");
             return kExitUsage;
         }
         count = static_cast<std::size_t>(*arguments.points);
     }
     if (count < 2) {
-        ReportError(context, name + ": " + std::to_string(count) + " CH" + std::to_string(channel) +
+        ReportError(context, name + ": " + std::to_string(count) + " " + samples.label +
                                  " samples; a spectrum needs at least 2");
         return kExitFile;
     }
     if (count > 0x7fffffff) {
-        ReportError(context, name + ": more CH" + std::to_string(channel) +
-                                 " samples than one spectrum can take; use --points");
+        ReportError(context,
+                    name + ": more " + samples.label + " samples than one spectrum can take; use --points");
         return kExitUsage;
     }
 
     const std::optional<int> rate = arguments.rate ? arguments.rate : samples.rate;
+    if (!rate && !samples.rateProblem.empty()) {
+        ReportError(context, name + ": " + samples.rateProblem + ": give --rate");
+        return kExitFile;
+    }
     if (!rate) {
         ReportError(context, name + " has no time column to tell its sample rate: give --rate");
         return kExitUsage;

@@ -6,6 +6,8 @@
 #include <system_error>
 #include <utility>
 
+#include "TargetFile.h"
+
 std::atomic<const WavWriter*> WavWriter::openRecording_{nullptr};
 
 namespace {
@@ -39,46 +41,18 @@ std::string Reason(SNDFILE* file) {
     return text;
 }
 
-// Makes room for a new recording at path and sets *file to where it goes:
-// path itself, or the file a symbolic link there points to. Only a regular
-// file is replaced (removed first, so its permissions do not matter);
-// anything else is left as it is and refused with the reason, so that a
-// folder, a device such as /dev/null, a FIFO or a socket of that name is
-// never deleted.
+// Makes room for a new recording at path and sets *file to where it goes,
+// by the rules of ReplaceableTarget: a regular file there is removed first,
+// so its permissions do not matter; anything else is refused.
 std::string RecordingFile(const std::filesystem::path& path, std::filesystem::path* file) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    const fs::file_status found = fs::status(path, error);
-    if (error && found.type() != fs::file_type::not_found) {
-        return error.message();
+    if (std::string refusal = ReplaceableTarget(path, file); !refusal.empty()) {
+        return refusal;
     }
-    *file = path;
-    switch (found.type()) {
-        case fs::file_type::not_found:
-            // Nothing there, or a link to nothing: the file is created (at
-            // the link's target).
-            return {};
-        case fs::file_type::regular:
-            break;
-        case fs::file_type::directory:
-            return "it is a folder";
-        case fs::file_type::character:
-        case fs::file_type::block:
-            return "it is a device, not a regular file; it is left as it is";
-        case fs::file_type::fifo:
-            return "it is a FIFO, not a regular file; it is left as it is";
-        case fs::file_type::socket:
-            return "it is a socket, not a regular file; it is left as it is";
-        default:
-            return "it is not a regular file; it is left as it is";
+    // Nothing there, or a link to nothing, is left for the writer to create.
+    std::error_code ignored;
+    if (std::filesystem::is_regular_file(*file, ignored)) {
+        std::filesystem::remove(*file, ignored);
     }
-    if (fs::is_symlink(fs::symlink_status(path, error))) {
-        *file = fs::canonical(path, error);
-        if (error) {
-            return error.message();
-        }
-    }
-    fs::remove(*file, error);
     return {};
 }
 

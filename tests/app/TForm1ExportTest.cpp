@@ -38,8 +38,10 @@ SimOptions SteadyChannels() {
 #include <QTimer>
 
 #include <filesystem>
+#include <tuple>
 #include <vector>
 
+#include "SigrokSession.h"
 #include "TChart.h"
 #include "TForm1.h"
 #include "Unit1Globals.h"
@@ -77,13 +79,24 @@ protected:
 
     TChart* Chart(const char* name) { return form.findChild<TChart*>(QString::fromLatin1(name)); }
 
-    // Runs Save Data As, answering its dialog with fileName.
-    void SaveDataAs(const QString& fileName) {
-        QTimer::singleShot(0, &form, [this, fileName] {
+    // Runs Save Data As, answering its dialog with fileName, under the
+    // filter given (the first, text files, when none).
+    void SaveDataAs(const QString& fileName, const QString& filter = {}) {
+        QTimer::singleShot(0, &form, [this, fileName, filter] {
             auto* dialog = form.findChild<QFileDialog*>(QStringLiteral("SaveDialog1"));
             ASSERT_NE(dialog, nullptr);
             EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Save as"));
+            EXPECT_EQ(dialog->nameFilters(), QStringList({QStringLiteral("Text files(*.txt)"),
+                                                          QStringLiteral("sigrok session (*.sr)")}));
+            EXPECT_EQ(dialog->selectedNameFilter(), QStringLiteral("Text files(*.txt)"));
             EXPECT_EQ(dialog->defaultSuffix(), QStringLiteral("txt"));
+            // Chosen as a user chooses it: the arrow keys on the file type box.
+            auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            ASSERT_NE(types, nullptr);
+            while (!filter.isEmpty() && types->currentText() != filter &&
+                   types->currentIndex() + 1 < types->count()) {
+                QTest::keyClick(types, Qt::Key_Down);
+            }
             dialog->selectFile(fileName);
             static_cast<QDialog*>(dialog)->accept();  // QFileDialog's, through the public slot
         });
@@ -157,6 +170,43 @@ TEST_F(TForm1ExportTest, SaveDataWritesThePlottedValuesAndReplacesTheFile) {
     EXPECT_EQ(Contents(saved),
               QByteArray("CH0 Data:\r\n0,5\r\n-1\r\n2,25\r\nCH1 Data:\r\n14,3299999237061\r\n"));
     EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(TForm1ExportTest, SaveDataAsASessionWritesBothChartsAtTheRunsRate) {
+    const QString sessions = QStringLiteral("sigrok session (*.sr)");
+    SaveDataAs(dir.filePath(QStringLiteral("empty")), sessions);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0][0].toString().endsWith(QStringLiteral("there are no samples to save")))
+        << messages[0][0].toString().toStdString();
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("empty.sr"))));
+
+    const std::vector<double> ch0{0.5, -1.0, 2.25, static_cast<double>(14.33f)};
+    SeriesModel& chart2 = Chart("Chart2")->Series(0);
+    for (double y : ch0) {
+        chart2.AddXY(chart2.Count(), y);
+    }
+    Chart("Chart4")->Series(0).AddXY(0, -0.125);
+    // Chosen by its filter, or by a name ending in .sr under the first one.
+    for (const auto& [typed, filter, written] :
+         {std::tuple{"data", sessions, "data.sr"}, std::tuple{"plot.SR", QString(), "plot.SR"}}) {
+        SaveDataAs(dir.filePath(QString::fromLatin1(typed)), filter);
+        const std::string path = dir.filePath(QString::fromLatin1(written)).toStdString();
+        const SigrokChannelRead first = ReadSigrokChannel(path, SigrokChannelChoice{{}, "CH0"});
+        ASSERT_TRUE(first.ok) << first.error;
+        EXPECT_EQ(first.analogChannels, (std::vector<std::string>{"CH0", "CH1"}));
+        EXPECT_EQ(first.sampleRate, static_cast<std::uint64_t>(gSampleRate.load()));
+        EXPECT_EQ(first.samples, ch0);
+        const SigrokChannelRead second = ReadSigrokChannel(path, SigrokChannelChoice{{}, "CH1"});
+        ASSERT_TRUE(second.ok) << second.error;
+        EXPECT_EQ(second.samples, std::vector<double>{-0.125});
+    }
+    EXPECT_EQ(messages.size(), 1);
+
+    SaveDataAs(dir.filePath(QStringLiteral("no/such/folder.sr")));
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_EQ(messages[1][0].toString(),
+              QStringLiteral("Cannot write the data file \"%1\": No such file or directory")
+                  .arg(dir.filePath(QStringLiteral("no/such/folder.sr"))));
 }
 
 TEST_F(TForm1ExportTest, SaveDataToAnUnwritablePlaceSaysSo) {

@@ -14,6 +14,8 @@
 #include "CliTestSupport.h"
 #include "FrameBlocks.h"
 #include "PeakReadout.h"
+#include "SigrokSession.h"
+#include "SigrokTestSupport.h"
 #include "SpectrumTransform.h"
 #include "WavSample.h"
 #include "device/FrameDecoder.h"
@@ -184,10 +186,11 @@ TEST(CaptureTest, EveryExitCodeWithOneLineOnStandardError) {
     EXPECT_EQ(cli.Run({"spectrum", cli.Path("saved.txt"), "--rate", "64"}), kExitOk);
 }
 
-// The capture ends early; what it got is in complete files.
+// The capture ends early; what it got is in complete files, the session
+// one that sigrok-cli opens.
 void ExpectValidFiles(CliRun& cli, std::size_t maxFrames) {
     const auto rows = ReadCsv(cli.Path("cut.csv"));
-    ASSERT_GE(rows.size(), 1u);
+    ASSERT_GE(rows.size(), 2u);
     EXPECT_LT(rows.size(), maxFrames + 1);
     for (std::size_t i = 1; i < rows.size(); ++i) {
         EXPECT_EQ(rows[i].size(), 3u);
@@ -195,6 +198,18 @@ void ExpectValidFiles(CliRun& cli, std::size_t maxFrames) {
     const std::optional<Wav> wav = ReadWav(cli.Path("cut.wav"));
     ASSERT_TRUE(wav);
     EXPECT_EQ(wav->bytes.size(), rows.size() - 1);
+    const SigrokChannelRead session = ReadSigrokChannel(cli.Path("cut.sr"), SigrokChannelChoice{1, ""});
+    ASSERT_TRUE(session.ok) << session.error;
+    EXPECT_EQ(session.samples.size(), rows.size() - 1);
+    if (HaveSigrokCli()) {
+        int status = 0;
+        const std::string shown =
+            CommandOutput("sigrok-cli -i " + Quoted(cli.Path("cut.sr")) + " --show", &status);
+        EXPECT_EQ(status, 0);
+        EXPECT_NE(shown.find("Analog sample count: " + std::to_string(rows.size() - 1) + "\n"),
+                  std::string::npos)
+            << shown;
+    }
 }
 
 TEST(CaptureTest, UnpluggingEndsWithTheInstrumentErrorAndValidFiles) {
@@ -204,6 +219,7 @@ TEST(CaptureTest, UnpluggingEndsWithTheInstrumentErrorAndValidFiles) {
     arguments.frames = 640;
     arguments.csv = cli.Path("cut.csv");
     arguments.wav = cli.Path("cut.wav");
+    arguments.sr = cli.Path("cut.sr");
     DeviceOptions options;
     options.simulate = true;
     CommandLine device;
@@ -229,7 +245,7 @@ TEST(CaptureTest, InterruptingEndsWithValidFiles) {
         interrupted = true;
     });
     const int code = cli.Run({"capture", "--rate", "64", "--duration", "10", "--csv", cli.Path("cut.csv"),
-                              "--wav", cli.Path("cut.wav"), "--simulate"},
+                              "--wav", cli.Path("cut.wav"), "--sr", cli.Path("cut.sr"), "--simulate"},
                              &interrupted);
     press.join();
     EXPECT_EQ(code, kExitInterrupted);

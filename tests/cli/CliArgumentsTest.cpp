@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "CliValues.h"
@@ -60,15 +61,23 @@ TEST(CliArgumentsTest, BadUsageIsOneLineNamingTheBadArgument) {
         {{"capture", "--rate", "64", "--duration", "1", "--csv", "a", "--wav=a"}, "same file"},
         {{"capture", "--rate", "64", "--duration", "1", "--csv", "a", "--wav=./a"}, "same file"},
         {{"capture", "--rate", "100k", "--duration", "42949.673", "--wav", "x"}, "at most 42949 s"},
+        {{"capture", "--rate", "100k", "--duration", "671.08865", "--sr", "x"}, "(671 s at 100000 S/s)"},
+        {{"capture", "--rate", "64", "--duration", "1", "--sr", "-"}, "standard output"},
+        {{"capture", "--rate", "64", "--duration", "1", "--csv", "a", "--sr", "./a"},
+         "--csv and --sr name the same"},
+        {{"capture", "--rate", "64", "--duration", "1", "--wav", "a", "--sr=a"},
+         "--wav and --sr name the same"},
         {{"capture", "extra", "--rate", "64", "--duration", "1", "--csv", "x"}, "\"extra\""},
         {{"spectrum"}, "FILE"},
-        {{"spectrum", "a.csv", "--channel", "2"}, "--channel \"2\""},
+        {{"spectrum", "a.csv", "--channel", "1024"}, "--channel \"1024\""},
+        {{"spectrum", "a.csv", "--channel="}, "--channel \"\""},
+        {{"spectrum", "a.csv", "--channel", "01"}, "--channel \"01\""},
         {{"spectrum", "a.csv", "--points", "0"}, "--points \"0\""},
         {{"spectrum", "a.csv", "--points", "1"}, "--points 1"},
         {{"spectrum", "a.csv", "--rate", "-5"}, "--rate \"-5\""},
         {{"spectrum", "a.csv", "b.csv"}, "\"b.csv\""},
         {{"measure"}, "FILE"},
-        {{"measure", "a.csv", "--channel", "2"}, "--channel \"2\""},
+        {{"measure", "a.csv", "--channel", "1024"}, "--channel \"1024\""},
         {{"measure", "a.csv", "--rate", "0"}, "--rate \"0\""},
         {{"measure", "a.csv", "--rate", "-1"}, "--rate \"-1\""},
         {{"measure", "a.csv", "--rate", "nan"}, "--rate \"nan\""},
@@ -121,6 +130,24 @@ TEST(CliArgumentsTest, HelpDeviceOptionsAndOptionalValues) {
     ASSERT_TRUE(parse.arguments) << parse.error;
     EXPECT_FALSE(parse.arguments->measure.json);
     EXPECT_FALSE(parse.arguments->measure.rate);
+    // A number is a position, anything else a sigrok session channel's name.
+    for (const auto& [given, position, name] :
+         {std::tuple{"0", std::optional<int>(0), std::optional<std::string>()},
+          std::tuple{"1023", std::optional<int>(1023), std::optional<std::string>()},
+          std::tuple{"A0", std::optional<int>(), std::optional<std::string>("A0")},
+          std::tuple{"CH 1", std::optional<int>(), std::optional<std::string>("CH 1")}}) {
+        parse = Parse({"spectrum", "run.sr", "--channel", "0", "--channel", given});
+        ASSERT_TRUE(parse.arguments) << parse.error;
+        EXPECT_EQ(parse.arguments->spectrum.channel, position) << given;
+        EXPECT_EQ(parse.arguments->spectrum.channelName, name) << given;
+        parse = Parse({"measure", "run.sr", "--channel", given});
+        ASSERT_TRUE(parse.arguments) << parse.error;
+        EXPECT_EQ(parse.arguments->measure.channel, position) << given;
+        EXPECT_EQ(parse.arguments->measure.channelName, name) << given;
+    }
+    parse = Parse({"capture", "--rate", "100k", "--duration", "671", "--sr", "run.sr"});
+    ASSERT_TRUE(parse.arguments) << parse.error;
+    EXPECT_EQ(parse.arguments->capture.sr, "run.sr");
 
     EXPECT_EQ(ParseSpectrumRate("44100"), 44100);
     EXPECT_EQ(ParseSpectrumRate("0"), std::nullopt);

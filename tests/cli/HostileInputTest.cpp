@@ -22,6 +22,8 @@
 
 #include "CliExit.h"
 #include "CliTestSupport.h"
+#include "SigrokSession.h"
+#include "SigrokTestSupport.h"
 
 extern char** environ;
 
@@ -124,8 +126,8 @@ Ran RunIn(const fs::path& dir, const Row& row) {
     return ran;
 }
 
-// What a cut capture must leave: a CSV of whole rows and a WAV file holding
-// one sample per row.
+// What a cut capture must leave: a CSV of whole rows, a WAV file and a
+// sigrok session holding one sample per row.
 void ValidCut(const fs::path& dir) {
     const auto rows = ReadCsv((dir / "cut.csv").string());
     ASSERT_GT(rows.size(), 1u);
@@ -135,6 +137,10 @@ void ValidCut(const fs::path& dir) {
     const std::optional<Wav> wav = ReadWav((dir / "cut.wav").string());
     ASSERT_TRUE(wav);
     EXPECT_EQ(wav->bytes.size(), rows.size() - 1);
+    const SigrokChannelRead session =
+        ReadSigrokChannel((dir / "cut.sr").string(), SigrokChannelChoice{0, ""});
+    ASSERT_TRUE(session.ok) << session.error;
+    EXPECT_EQ(session.samples.size(), rows.size() - 1);
 }
 
 // The start of an executable: NULs and bytes that are not UTF-8.
@@ -143,8 +149,65 @@ const std::string kGarbage(
     "ELF\x02\x01\x01\0\0\0\xff\xfe",
     12);
 
-const std::vector<std::string> kLong{"capture", "--rate",  "6.25k", "--duration", "60",
-                                     "--csv",   "cut.csv", "--wav", "cut.wav",    "--simulate"};
+const std::vector<std::string> kLong{"capture", "--rate", "6.25k",   "--duration", "60",     "--csv",
+                                     "cut.csv", "--wav",  "cut.wav", "--sr",       "cut.sr", "--simulate"};
+
+// Sessions meant to break a reader, made once and linked into each row's
+// folder under these names.
+void MakeHostileSessions(const fs::path& dir) {
+    const std::string meta = "[global]\nsigrok version=0.5.2\n\n[device 1]\n";
+    const std::string analog = meta + "samplerate=100 kHz\ntotal analog=1\nanalog1=CH0\n";
+    const std::string samples = Floats({0.5f, -0.5f, 0.25f, 1.0f});
+    auto session = [&](const char* name, const std::string& metadata, std::vector<ZipEntry> data) {
+        std::vector<ZipEntry> entries{{"version", "2"}, {"metadata", metadata}};
+        entries.insert(entries.end(), data.begin(), data.end());
+        ASSERT_TRUE(WriteZip((dir / name).string(), entries)) << name;
+    };
+    // A good session of noise, whose deflated samples fill most of the file.
+    std::vector<float> noise(50000);
+    std::uint32_t state = 7;
+    for (float& value : noise) {
+        state = state * 1664525u + 1013904223u;
+        value = static_cast<float>(state >> 9) / 8388608.0f;
+    }
+    ASSERT_EQ(WriteSigrokSession((dir / "good.sr").string(), 100000, {"CH0"}, {noise}), "");
+    std::string good;
+    {
+        std::ifstream in(dir / "good.sr", std::ios::binary);
+        good.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    std::string damaged = good;
+    for (std::size_t i = damaged.size() / 2; i < damaged.size() / 2 + 64; ++i) {
+        damaged[i] = static_cast<char>(~damaged[i]);
+    }
+    std::ofstream(dir / "damaged.sr", std::ios::binary) << damaged;
+    std::ofstream(dir / "truncated.sr", std::ios::binary) << good.substr(0, good.size() / 2);
+    std::ofstream(dir / "text.sr", std::ios::binary) << "time_s,ch0_v\n0,1\n";
+    std::ofstream(dir / "empty.sr", std::ios::binary);
+    session("hugemeta.sr", analog + "comment=" + std::string(10 << 20, 'x') + "\n",
+            {{"analog-1-1-1", samples}});
+    // 300 MB of zeros in 300 kB: more samples than a channel is read with.
+    session("bomb.sr", analog, {{"analog-1-1-1", "", 300000000}});
+    session("gap.sr", analog, {{"analog-1-1-1", samples}, {"analog-1-1-3", samples}});
+    session("rate0.sr", meta + "samplerate=0\ntotal analog=1\nanalog1=CH0\n", {{"analog-1-1-1", samples}});
+    session("noanalog.sr", meta + "samplerate=1 kHz\n", {});
+    session(
+        "logic.sr",
+        meta + "capturefile=logic-1\ntotal probes=2\nsamplerate=1 kHz\nprobe1=D0\nprobe2=D1\nunitsize=1\n",
+        {{"logic-1-1", "\x01\x02\x03\x00"}});
+    session("nounit.sr",
+            meta + "capturefile=logic-1\ntotal probes=2\nsamplerate=1 kHz\ntotal analog=1\nanalog3=CH0\n",
+            {{"logic-1-1", "\x01\x02\x03"}, {"analog-1-3-1", samples}});
+    session("channels.sr", meta + "samplerate=1 kHz\ntotal analog=200000000\nanalog1=CH0\n",
+            {{"analog-1-1-1", samples}});
+    session("forged.sr", analog, {{"analog-1-1-1", "", 40000000}});
+    ASSERT_TRUE(ForgeStatedSize((dir / "forged.sr").string(), "analog-1-1-1", 4000));
+    fs::create_directory(dir / "folder.sr");
+}
+
+const char* const kHostileSessions[] = {
+    "good.sr", "damaged.sr", "truncated.sr", "text.sr",  "empty.sr",  "hugemeta.sr", "bomb.sr",
+    "gap.sr",  "rate0.sr",   "noanalog.sr",  "logic.sr", "nounit.sr", "channels.sr", "forged.sr"};
 
 std::vector<std::string> Capture(std::vector<std::string> more) {
     std::vector<std::string> args{"capture", "--rate", "64", "--duration", "1", "--simulate"};
@@ -196,6 +259,51 @@ TEST(HostileInputTest, EachEndsWithItsStatusAndOneLine) {
         {"--wav device", Capture({"--wav", "device"}), kExitFile, "it is a device", "device"},
         {"--wav folder", Capture({"--wav", "folder"}), kExitFile, "it is a folder", "folder"},
         {"--wav link", Capture({"--wav", "link.wav"}), kExitOk, "", "link.wav"},
+        // Paths --sr must not replace.
+        {"--sr FIFO", Capture({"--sr", "fifo"}), kExitFile, "fifo: cannot be written: it is a FIFO", "fifo"},
+        {"--sr device", Capture({"--sr", "device"}), kExitFile, "it is a device", "device"},
+        {"--sr folder", Capture({"--sr", "folder"}), kExitFile, "it is a folder", "folder"},
+        {"--sr link", Capture({"--sr", "link.sr"}), kExitOk, "", "link.sr"},
+        {"--sr in a missing folder", Capture({"--sr", "none/x.sr"}), kExitFile,
+         "none/x.sr: cannot be written: No such file or directory"},
+        // Sessions that are damaged, forged or no sessions at all.
+        {"damaged.sr", {"spectrum", "damaged.sr"}, kExitFile, "damaged.sr: damaged"},
+        {"truncated.sr",
+         {"spectrum", "truncated.sr"},
+         kExitFile,
+         "damaged or truncated: its zip archive cannot be opened"},
+        {"text named .sr", {"spectrum", "text.sr"}, kExitFile, "not a sigrok session: not a zip archive"},
+        {"empty.sr", {"spectrum", "empty.sr"}, kExitFile, "not a sigrok session: not a zip archive"},
+        {"a folder named .sr",
+         {"spectrum", "folder.sr"},
+         kExitFile,
+         "folder.sr: cannot be read: Is a directory"},
+        {"10 MB metadata line", {"spectrum", "hugemeta.sr"}, kExitFile, "its metadata holds 10485"},
+        {"zip bomb",
+         {"spectrum", "bomb.sr"},
+         kExitFile,
+         "daq-cli reads at most 67108864 samples of a channel"},
+        {"zip bomb, first points", {"spectrum", "bomb.sr", "--points", "4096"}, kExitOk},
+        {"chunks out of order", {"spectrum", "gap.sr"}, kExitFile, "chunk analog-1-1-2 is missing"},
+        {"sample rate 0", {"spectrum", "rate0.sr"}, kExitFile, "sample rate of 0: give --rate"},
+        {"sample rate 0 given", {"spectrum", "rate0.sr", "--rate", "100"}, kExitOk},
+        {"no analog channel", {"spectrum", "noanalog.sr"}, kExitFile, "no analog channel"},
+        {"logic only", {"spectrum", "logic.sr"}, kExitFile, "logic channels only"},
+        {"logic without a unit size",
+         {"spectrum", "nounit.sr", "--rate", "100"},
+         kExitFile,
+         "without their unit size"},
+        {"200 million channels", {"spectrum", "channels.sr"}, kExitFile, "\"total analog\" as \"200000000\""},
+        {"sizes forged small",
+         {"spectrum", "forged.sr"},
+         kExitFile,
+         "more samples than its zip directory states"},
+        {"no such channel",
+         {"spectrum", "good.sr", "--channel", "A7"},
+         kExitUsage,
+         "no analog channel \"A7\""},
+        {"measure a zip bomb", {"measure", "bomb.sr"}, kExitFile, "daq-cli reads at most 67108864 samples"},
+        {"measure sample rate 0", {"measure", "rate0.sr"}, kExitFile, "sample rate of 0: give --rate"},
         // Output onto the input.
         {"--bins the input", {"spectrum", "in.csv", "--bins", "in.csv"}, kExitUsage, "input file"},
         {"--bins ./the input", {"spectrum", "in.csv", "--bins", "./in.csv"}, kExitUsage, "input"},
@@ -225,6 +333,10 @@ TEST(HostileInputTest, EachEndsWithItsStatusAndOneLine) {
         {"--simulate of 5000", {"list", "--simulate=" + longText}, kExitUsage, "(5000 characters)"},
     };
     const std::string samples = "time_s,ch0_v\n0,1\n0.015625,2\n0.03125,1\n";
+    CliRun shared;
+    const fs::path sessions = shared.Path("sessions");
+    fs::create_directory(sessions);
+    MakeHostileSessions(sessions);
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         CliRun cli;
@@ -243,6 +355,12 @@ TEST(HostileInputTest, EachEndsWithItsStatusAndOneLine) {
         fs::create_hard_link(dir / "in.csv", dir / "hard.csv");
         WriteFile((dir / "target.wav").string(), "not yet a recording");
         fs::create_symlink("target.wav", dir / "link.wav");
+        WriteFile((dir / "target.sr").string(), "not yet a session");
+        fs::create_symlink("target.sr", dir / "link.sr");
+        for (const char* name : kHostileSessions) {
+            fs::create_hard_link(sessions / name, dir / name);
+        }
+        fs::create_directory(dir / "folder.sr");
 
         const fs::file_type kind = fs::symlink_status(dir / row.keeps).type();
 
@@ -266,6 +384,12 @@ TEST(HostileInputTest, EachEndsWithItsStatusAndOneLine) {
             const std::optional<Wav> wav = ReadWav((dir / row.args[7]).string());
             ASSERT_TRUE(wav);
             EXPECT_EQ(wav->bytes.size(), 64u);
+        }
+        if (row.status == kExitOk && row.args.size() > 7 && row.args[6] == "--sr") {
+            const SigrokChannelRead session =
+                ReadSigrokChannel((dir / "target.sr").string(), SigrokChannelChoice{1, ""});
+            ASSERT_TRUE(session.ok) << session.error;
+            EXPECT_EQ(session.samples.size(), 64u);
         }
     }
 }
