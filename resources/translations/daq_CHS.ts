@@ -477,6 +477,14 @@
         <source>it is neither beside the program, nor in its data folder, nor in the current folder.</source>
         <translation>程序所在文件夹、其数据文件夹和当前文件夹中都没有该文件。</translation>
     </message>
+    <message>
+        <source>there are no samples to save</source>
+        <translation>没有可保存的采样数据</translation>
+    </message>
+    <message>
+        <source>sigrok session (*.sr)</source>
+        <translation>sigrok 会话文件 (*.sr)</translation>
+    </message>
 </context>
 <context>
     <name>TForm4</name>

@@ -477,6 +477,14 @@
         <source>it is neither beside the program, nor in its data folder, nor in the current folder.</source>
         <translation>it is neither beside the program, nor in its data folder, nor in the current folder.</translation>
     </message>
+    <message>
+        <source>there are no samples to save</source>
+        <translation>there are no samples to save</translation>
+    </message>
+    <message>
+        <source>sigrok session (*.sr)</source>
+        <translation>sigrok session (*.sr)</translation>
+    </message>
 </context>
 <context>
     <name>TForm4</name>
