@@ -3,11 +3,17 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+#include "DesktopProgramQuery.h"
+
 namespace {
 
 class DesktopDocumentOpener : public DocumentOpener {
 public:
-    bool Open(const QString& file) override { return QDesktopServices::openUrl(QUrl::fromLocalFile(file)); }
+    // Asked first: xdg-open would find no program without saying so.
+    bool Open(const QString& file) override {
+        return DesktopProgramFor(file) != DesktopProgram::kNone &&
+               QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+    }
 };
 
 }  // namespace

@@ -10,7 +10,8 @@
 class DocumentOpener {
 public:
     virtual ~DocumentOpener() = default;
-    // Returns false when nothing could open the file.
+    // Returns false when nothing could open the file, also when the desktop
+    // says it has no program for its type (DesktopProgramQuery).
     virtual bool Open(const QString& file) = 0;
 };
 

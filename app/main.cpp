@@ -20,6 +20,9 @@ int main(int argc, char** argv) {
     DaqApplication app(argc, argv);
     // Not the display name: Qt would append it to every window title.
     QApplication::setApplicationName(QStringLiteral("DAQ"));
+    // The launcher installed with the program (packaging/), so that a Wayland
+    // desktop shows the window with its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(DAQ_APP_ID));
     // The program ends when the main window closes, whatever else is open.
     QApplication::setQuitOnLastWindowClosed(false);
 
