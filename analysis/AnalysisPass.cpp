@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <span>
 
 #include "PeakReadout.h"
 
@@ -27,12 +28,15 @@ bool AnalysisPass::Run(int channel, const double* samples, int n, int sampleRate
     out.x.clear();
     out.y.clear();
     out.lines.clear();
+    out.measurements = {};
     for (int i = 0; i < n; ++i) {
         if (Stopped(stopped)) {
             return false;
         }
         samples_[i] = samples[i];
     }
+    out.measurements = Measure(std::span<const double>(samples_.data(), static_cast<std::size_t>(n)),
+                               static_cast<double>(sampleRate) / decimation);
     if (!transform_.HalfMagnitudes(samples_.data(), n, magnitudes_.data(), scratch_.data(), stopped)) {
         return false;
     }

@@ -3,18 +3,21 @@
 #include <string>
 #include <vector>
 
+#include "Measurements.h"
 #include "PeakList.h"
 #include "SpectrumTransform.h"
 #include "StopPoll.h"
 
 // What the analysis draws and lists for one channel: the points of the
-// channel's spectrum chart and its six peak lines (none when the chart gets
-// no points, so the list keeps its old text).
+// channel's spectrum chart, its six peak lines (none when the chart gets
+// no points, so the list keeps its old text) and the measurements of the
+// same points.
 struct ChannelAnalysis {
     int channel = 0;  // 0: CH0, 1: CH1
     std::vector<double> x;
     std::vector<double> y;
     std::vector<std::string> lines;
+    Measurements measurements;
 };
 
 // One channel's spectrum and peak list of the background analysis, computed
@@ -33,7 +36,8 @@ public:
     // bin frequencies use the rate sampleRate / decimation (integer
     // division); a peak's frequency is (bin * sampleRate) / decimation
     // (integer division) divided by n. A drawn half of one bin is padded
-    // with a point (0, 0) after its point. stopped is asked before every
+    // with a point (0, 0) after its point. The measurements take the points
+    // at their exact rate, sampleRate / decimation. stopped is asked before every
     // step of every loop; once it answers true the pass returns false and
     // out must be neither drawn nor listed.
     bool Run(int channel, const double* samples, int n, int sampleRate, int decimation, ChannelAnalysis& out,

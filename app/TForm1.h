@@ -25,6 +25,7 @@ class DocumentOpener;
 class DriveAccess;
 struct HotplugEvent;
 struct ChannelAnalysis;
+struct Measurements;
 class QKeyEvent;
 class QPlainTextEdit;
 class QTimer;
@@ -251,6 +252,10 @@ private:
     void SupplyAnalysisSnapshot(int generation, quint64 cycle);
     void ShowAnalysis(int generation, const ChannelAnalysis& result);
     void AnalysisEnded(int generation, bool onceDone);
+    // The Measurements box (TForm1Measurements.cpp): channel 0 is the CH0
+    // column, 1 the CH1 column; a reset shows "--" in every row.
+    void ShowMeasurements(int channel, const Measurements& measurements);
+    void ResetMeasurements(int channel);
     // Cursor readout (TForm1Readout.cpp).
     void ShowCursorReadout(TChart* chart, int x, int y);
     PulseSampleSink* PulseWindowFeed();

@@ -10,6 +10,7 @@
 
 #include "AnalysisPass.h"
 #include "AutoAxis.h"
+#include "Measurements.h"
 #include "PeakReadout.h"
 #include "TForm1.h"
 #include "Unit1Globals.h"
@@ -52,6 +53,7 @@ void TForm1::ComputeSpectrum(const double* samples, int n, int sampleRate, bool 
     }
     FitSpectrumAxes(ch0 ? Chart1 : Chart3);
     DetectPeaks(spectrum.magnitudes.data(), half, ch0);
+    ShowMeasurements(ch0 ? 0 : 1, Measure({samples, static_cast<std::size_t>(std::max(n, 0))}, sampleRate));
 }
 
 void TForm1::DetectPeaks(const double* magnitudes, int count, bool ch0) {
@@ -73,6 +75,8 @@ void TForm1::ResetPeakList() {
 }
 
 void TForm1::ResetPeakList(QPlainTextEdit* memo) {
+    // The measurements go with the peaks: both were read from one screen.
+    ResetMeasurements(memo == Memo3 ? 0 : 1);
     std::vector<std::string> lines;
     for (const QString& line : memo->toPlainText().split(QLatin1Char('\n'))) {
         lines.push_back(line.toStdString());
@@ -83,6 +87,7 @@ void TForm1::ResetPeakList(QPlainTextEdit* memo) {
 }
 
 void TForm1::ResetListedPeaks(QPlainTextEdit* memo) {
+    ResetMeasurements(memo == Memo3 ? 0 : 1);
     // The six blank lines of a list that never listed anything stay blank.
     if (!memo->toPlainText().trimmed().isEmpty()) {
         ResetPeakList(memo);
@@ -184,6 +189,7 @@ void TForm1::ShowAnalysis(int generation, const ChannelAnalysis& result) {
         series.AddXY(result.x[k], result.y[k], SeriesModel::kWhite);
     }
     FitSpectrumAxes(ch0 ? Chart1 : Chart3);
+    ShowMeasurements(result.channel, result.measurements);
     if (!result.lines.empty()) {
         WritePeakLines(ch0 ? Memo3 : Memo5, result.lines);
     }

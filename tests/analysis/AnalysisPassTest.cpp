@@ -39,6 +39,28 @@ TEST(AnalysisPassTest, DecimatedRateRoundsDifferentlyForChartAndList) {
     EXPECT_EQ(out.lines[0], "F1: (67.82,  1.00)");
 }
 
+// The measurements take the points at 6250 / 3 S/s exactly: the chart's
+// rounded 2083 S/s would read the 10 Hz sine 0.016 % low. A later empty
+// block leaves none of them behind.
+TEST(AnalysisPassTest, MeasurementsTakeThePointsAtTheirExactRate) {
+    constexpr int n = 3072;
+    constexpr double rate = 6250.0 / 3.0;
+    std::vector<double> samples(n);
+    for (int i = 0; i < n; ++i) {
+        samples[i] = 0.5 + 2.0 * std::sin(2.0 * 3.141592653589793 * 10.0 * i / rate);
+    }
+    AnalysisPass pass;
+    ChannelAnalysis out;
+    ASSERT_TRUE(pass.Run(1, samples.data(), n, 6250, 3, out, {}));
+    ASSERT_TRUE(out.measurements.frequency.has_value());
+    EXPECT_NEAR(*out.measurements.frequency, 10.0, 1e-5);
+    EXPECT_NEAR(out.measurements.maximum.value_or(0.0), 2.5, 1e-4);
+    EXPECT_EQ(out.measurements.samples, static_cast<std::size_t>(n));
+
+    ASSERT_TRUE(pass.Run(1, nullptr, 0, 6250, 3, out, {}));
+    EXPECT_FALSE(out.measurements.frequency || out.measurements.maximum || out.measurements.rms);
+}
+
 TEST(AnalysisPassTest, ShortAndOverlongBlocks) {
     AnalysisPass pass;
     ChannelAnalysis out;
