@@ -485,6 +485,38 @@
         <source>sigrok session (*.sr)</source>
         <translation>sigrok 会话文件 (*.sr)</translation>
     </message>
+    <message>
+        <source>Measurements</source>
+        <translation>测量</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>频率</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>周期</translation>
+    </message>
+    <message>
+        <source>Vpp</source>
+        <translation>峰峰值</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>最大值</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>最小值</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>平均值</translation>
+    </message>
+    <message>
+        <source>RMS</source>
+        <translation>有效值</translation>
+    </message>
 </context>
 <context>
     <name>TForm4</name>

@@ -485,6 +485,38 @@
         <source>sigrok session (*.sr)</source>
         <translation>sigrok session (*.sr)</translation>
     </message>
+    <message>
+        <source>Measurements</source>
+        <translation>Measurements</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Period</translation>
+    </message>
+    <message>
+        <source>Vpp</source>
+        <translation>Vpp</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>RMS</source>
+        <translation>RMS</translation>
+    </message>
 </context>
 <context>
     <name>TForm4</name>
