@@ -16,7 +16,9 @@ SimOptions Signals() {
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QTest>
 
@@ -134,6 +136,21 @@ TEST_F(TForm1MeasurementsTest, DemoIsMeasuredOnCh0Only) {
     EXPECT_EQ(Text(0, "Vpp"), QStringLiteral("1.00 V"));
     EXPECT_EQ(Text(0, "Mean"), QStringLiteral("1.00 V"));
     EXPECT_TRUE(AllMissing(1));
+}
+
+// Chinese captions are taller in the panel's font than English ones; the box
+// must still fit under the front panel of a window at its default size.
+TEST_F(TForm1MeasurementsTest, ChineseCaptionsFitTheDefaultWindow) {
+    form.show();
+    const char* const chinese[] = {"频率", "周期", "峰峰值", "最大值", "最小值", "平均值", "有效值"};
+    for (std::size_t row = 0; row < std::size(kRows); ++row) {
+        form.findChild<QLabel*>(QStringLiteral("MeasureCaption") + QLatin1String(kRows[row]))
+            ->setText(QString::fromUtf8(chinese[row]));
+    }
+    form.findChild<QGroupBox*>(QStringLiteral("GroupBoxMeasurements"))->setTitle(QString::fromUtf8("测量"));
+    // The captions' new size reaches the layout once the events are seen.
+    QApplication::processEvents();
+    EXPECT_LE(form.minimumSizeHint().height(), 860);
 }
 
 }  // namespace
