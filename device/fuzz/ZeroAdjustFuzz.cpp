@@ -1,6 +1,7 @@
 // libFuzzer entry for the identity strings: any bytes, as the identity of a
-// disk or as the zero-adjust window itself, give a window of at most eight
-// characters (or none) and finite adjustments or a reason, never a crash.
+// disk, as the zero-adjust window itself or as --sim-identity, give a window
+// of at most eight characters (or none) and finite adjustments or a reason,
+// never a crash; the simulated instrument's identity is always recognised.
 // The first 36 bytes are also tried as the drive's INQUIRY answer.
 
 #include <algorithm>
@@ -17,6 +18,7 @@
 #include "InstrumentProbe.h"
 #include "ScsiCommands.h"
 #include "ZeroAdjust.h"
+#include "sim/SimIdentity.h"
 
 namespace {
 
@@ -45,6 +47,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (window) {
         CheckUpdate(ParseZeroAdjust(*window));
+    }
+
+    const SimIdentityResult sim = ParseSimIdentity(identity);
+    if (sim.ok() == !sim.error.empty()) {
+        std::abort();
+    }
+    if (sim.ok()) {
+        const std::optional<std::string> simWindow = ZeroAdjustWindow(SimIdentityString(*sim.window));
+        if (!simWindow || simWindow->size() > 8) {
+            std::abort();
+        }
+        CheckUpdate(ParseZeroAdjust(*simWindow));
     }
 
     std::array<std::uint8_t, kInquiryLength> inquiry{};
