@@ -10,15 +10,25 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <system_error>
 
 #include "CalibrationFile.h"
 
 namespace {
 
+// The file the bytes are written to, removed when the fuzzer ends normally.
+struct TemporaryFile {
+    std::filesystem::path path;
+    ~TemporaryFile() {
+        std::error_code error;
+        std::filesystem::remove(path, error);
+    }
+};
+
 const std::filesystem::path& FilePath() {
-    static const std::filesystem::path path = std::filesystem::temp_directory_path() /
-                                              ("daq-fuzz-calibration-" + std::to_string(getpid()) + ".ini");
-    return path;
+    static const TemporaryFile file{std::filesystem::temp_directory_path() /
+                                    ("daq-fuzz-calibration-" + std::to_string(getpid()) + ".ini")};
+    return file.path;
 }
 
 }  // namespace
