@@ -14,11 +14,25 @@ constexpr int kMaxFrames = ReaderThread::kBufferBytes / kFrameBytes;
 
 ReaderThread::ReaderThread(const std::atomic<bool>& stopRequested,
                            const std::atomic<std::shared_ptr<ScsiTransport>>& device, QObject* parent)
-    : QThread(parent), stopRequested_(stopRequested), device_(device) {}
+    : QThread(parent), stopRequested_(stopRequested), device_(device) {
+    // Emitted on the reader's own thread, after run() and before wait() returns.
+    connect(
+        this, &QThread::finished, this, [this] { ended_.store(true, std::memory_order_release); },
+        Qt::DirectConnection);
+}
 
 ReaderThread::~ReaderThread() {
     RequestAbort();
-    wait();
+    Join();
+}
+
+bool ReaderThread::Join(QDeadlineTimer deadline) {
+    if (!wait(deadline)) {
+        return false;
+    }
+    // False for a thread that never started, which did nothing to order.
+    (void)ended_.load(std::memory_order_acquire);
+    return true;
 }
 
 void ReaderThread::RequestAbort() {

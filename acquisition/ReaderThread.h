@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QThread>
 
 #include <atomic>
@@ -32,6 +33,11 @@ public:
 
     // Waits for the thread: a reader is never freed while it runs.
     ~ReaderThread() override;
+
+    // Waits until the thread has ended or the deadline passed; true when it
+    // ended. Everything the thread did happens before what follows a true
+    // return (see ended_).
+    bool Join(QDeadlineTimer deadline = QDeadlineTimer(QDeadlineTimer::Forever));
 
     // Ends the loop at its next check and cuts a pause short. Thread-safe.
     void RequestAbort();
@@ -74,6 +80,11 @@ private:
     const std::atomic<bool>& stopRequested_;
     const std::atomic<std::shared_ptr<ScsiTransport>>& device_;
     std::atomic<bool> abort_{false};
+    // Raised by the thread as it ends (on QThread::finished) and read after
+    // wait(). wait() alone orders the thread's work before the joiner's, but
+    // through QMutex inside Qt, which ThreadSanitizer cannot follow in a Qt
+    // not built with it; this pair states the same order in our own code.
+    std::atomic<bool> ended_{false};
     std::mutex pauseMutex_;
     std::condition_variable pauseWake_;
     // The device that reported itself gone; an expired pointer compares by

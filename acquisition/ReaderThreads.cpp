@@ -22,7 +22,7 @@ bool ReaderThreads::JoinAll(QDeadlineTimer deadline) {
     // Only a successful wait frees a reader: isFinished() already holds
     // while the thread is still on its way out.
     std::erase_if(readers_, [&deadline](const std::unique_ptr<ReaderThread>& reader) {
-        return reader->wait(deadline);
+        return reader->Join(deadline);
     });
     return readers_.empty();
 }

@@ -14,11 +14,15 @@ constexpr std::chrono::milliseconds kSlice{20};
 testT::testT(std::atomic<bool>& stopRequested, bool once, std::chrono::milliseconds cycle, QObject* parent)
     : QThread(parent), stopRequested_(stopRequested), once_(once), cycle_(cycle) {
     setObjectName(QStringLiteral("testT"));
+    connect(
+        this, &QThread::finished, this, [this] { ended_.store(true, std::memory_order_release); },
+        Qt::DirectConnection);
 }
 
 testT::~testT() {
     Abort();
     wait();
+    (void)ended_.load(std::memory_order_acquire);
 }
 
 void testT::Abort() {

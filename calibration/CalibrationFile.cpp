@@ -1,5 +1,6 @@
 #include "CalibrationFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -26,6 +27,25 @@ std::optional<std::string_view> SectionName(std::string_view line) {
         return std::nullopt;
     }
     return TrimBlanks(line.substr(1, close - 1));
+}
+
+constexpr std::string_view kUtf8Signature = "\xEF\xBB\xBF";
+
+// SimpleIni takes line breaks after a '[' for blanks, so a line holding
+// nothing but a '[' would run into the next one and make it part of a
+// section name: a section header below it would never be found. Read line
+// by line, as the file is written and as its owner sees it, such a line is
+// blank, and so it becomes before the file is parsed.
+void BlankLoneBrackets(std::string& bytes) {
+    std::size_t pos = bytes.starts_with(kUtf8Signature) ? kUtf8Signature.size() : 0;
+    while (pos < bytes.size()) {
+        const std::size_t end = std::min(bytes.find_first_of("\r\n", pos), bytes.size());
+        const std::string_view line = TrimBlanks(std::string_view(bytes).substr(pos, end - pos));
+        if (line == "[") {
+            bytes[static_cast<std::size_t>(line.data() - bytes.data())] = ' ';
+        }
+        pos = end + 1;
+    }
 }
 
 struct FileBytes {
@@ -56,15 +76,18 @@ FileBytes ReadCapped(const fs::path& path) {
         result.detail = std::strerror(errno);
         return result;
     }
-    result.bytes.resize(kMaxCalibrationFileSize + 1);
-    in.read(result.bytes.data(), static_cast<std::streamsize>(result.bytes.size()));
+    // In pieces, so that a file of a few hundred bytes costs no more.
+    char piece[4096];
+    while (result.bytes.size() <= kMaxCalibrationFileSize &&
+           (in.read(piece, sizeof piece) || in.gcount() > 0)) {
+        result.bytes.append(piece, static_cast<std::size_t>(in.gcount()));
+    }
     if (in.bad()) {
         result.problem = CalibrationFileProblem::Unreadable;
         result.detail = std::strerror(errno);
         result.bytes.clear();
         return result;
     }
-    result.bytes.resize(static_cast<std::size_t>(in.gcount()));
     if (result.bytes.size() > kMaxCalibrationFileSize) {
         result.problem = CalibrationFileProblem::TooLarge;
         const std::uintmax_t size = fs::file_size(path, error);
@@ -101,6 +124,7 @@ CalibrationLoad LoadCalibrationFile(const fs::path& path, CSimpleIniA* ini, std:
     load.problem = file.problem;
     load.detail = file.detail;
     if (file.problem == CalibrationFileProblem::None && !file.bytes.empty()) {
+        BlankLoneBrackets(file.bytes);
         // Parsing stops at a NUL byte; what comes before it still counts.
         if (accessor.LoadData(file.bytes.data(), file.bytes.size()) < 0) {
             load.problem = CalibrationFileProblem::Unreadable;
@@ -142,15 +166,19 @@ CalibrationLoad LoadCalibrationFile(const fs::path& path, CSimpleIniA* ini, std:
 }
 
 std::string ReplaceCalibrationSection(std::string_view file, const CalibrationTexts& texts) {
+    // What is read of the file ends at its first NUL byte, so the section
+    // goes there and the rest follows it as it was: written after it, the
+    // section would never be read back.
+    const std::string_view rest = file.substr(std::min(file.find('\0'), file.size()));
+    file.remove_suffix(rest.size());
     std::string out;
-    out.reserve(file.size() + 256);
+    out.reserve(file.size() + rest.size() + 256);
     bool inSection = false;
     std::size_t pos = 0;
     // A UTF-8 signature stays where it is, in front of the first line.
-    constexpr std::string_view kSignature = "\xEF\xBB\xBF";
-    if (file.substr(0, kSignature.size()) == kSignature) {
-        out.append(kSignature);
-        pos = kSignature.size();
+    if (file.starts_with(kUtf8Signature)) {
+        out.append(kUtf8Signature);
+        pos = kUtf8Signature.size();
     }
     const std::size_t start = pos;
     while (pos < file.size()) {
@@ -180,6 +208,7 @@ std::string ReplaceCalibrationSection(std::string_view file, const CalibrationTe
         out += texts[i];
         out += kLineEnd;
     }
+    out += rest;
     return out;
 }
 

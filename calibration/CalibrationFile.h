@@ -68,7 +68,9 @@ CalibrationLoad LoadCalibrationFile(const std::filesystem::path& path, CSimpleIn
 // The file's bytes after the section has been erased and the eight keys
 // written in order, as the Windows profile functions leave them: every
 // other line untouched, the section appended at the end, "key=value" lines
-// ending in CR LF.
+// ending in CR LF. The end is that of what a load reads: in a file with a
+// NUL byte the section goes in front of the first one, and the bytes from
+// it on stay as they were.
 std::string ReplaceCalibrationSection(std::string_view file, const CalibrationTexts& texts);
 
 // Stores the eight texts in the file at `path`, keeping its other sections,

@@ -20,11 +20,15 @@ showChart::showChart(const std::atomic<bool>& stopRequested, const std::atomic<i
       channelMask_(channelMask),
       correction_(std::move(correction)) {
     setObjectName(QStringLiteral("showChart"));
+    connect(
+        this, &QThread::finished, this, [this] { ended_.store(true, std::memory_order_release); },
+        Qt::DirectConnection);
 }
 
 showChart::~showChart() {
     RequestAbort();
     wait();
+    (void)ended_.load(std::memory_order_acquire);
 }
 
 void showChart::HandOver(QByteArray frames) {

@@ -62,6 +62,10 @@ private:
     const std::atomic<std::uint8_t>& channelMask_;
     const CorrectionSource correction_;
     std::atomic<bool> abort_{false};
+    // Raised as the thread ends and read after wait(), which orders the two
+    // through QMutex inside Qt, out of ThreadSanitizer's sight; this pair
+    // states the same order in our own code.
+    std::atomic<bool> ended_{false};
     std::mutex mutex_;
     std::condition_variable wake_;
     std::deque<QByteArray> pending_;  // guarded by mutex_

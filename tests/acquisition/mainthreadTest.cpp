@@ -35,7 +35,7 @@ protected:
         reader = std::make_unique<mainthread>(stop, rate, frames, handle, queue);
         reader->start();
     }
-    bool Join() { return reader->wait(QDeadlineTimer(10000)); }
+    bool Join() { return reader->Join(QDeadlineTimer(10000)); }
     // Collects blocks as the display does, until count have arrived.
     DoubleArray::NodeList Take(int count) {
         DoubleArray::NodeList blocks;

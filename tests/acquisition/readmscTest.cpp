@@ -78,7 +78,7 @@ protected:
         QObject::connect(reader.get(), &readmsc::ReconnectPollWanted,
                          [this](bool wanted) { Note(wanted ? "poll on" : "poll off"); });
         reader->start();
-        ASSERT_TRUE(reader->wait(QDeadlineTimer(20000)));
+        ASSERT_TRUE(reader->Join(QDeadlineTimer(20000)));
     }
     void Note(const char* event) {
         const std::lock_guard guard(mutex);

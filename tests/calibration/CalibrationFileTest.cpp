@@ -75,6 +75,57 @@ TEST_F(CalibrationFileTest, OtherSectionsStayByteForByteAndTheSectionMovesToTheE
               "\xEF\xBB\xBF" + ReplaceCalibrationSection("", kTexts));
 }
 
+// Files found by fuzz_calibration_file (calibration/fuzz): whatever the file
+// held, what is stored in it is what the next load reads.
+struct StoredFileCase {
+    const char* name;
+    std::string before;
+};
+
+void PrintTo(const StoredFileCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class CalibrationStoreTest : public CalibrationFileTest,
+                             public testing::WithParamInterface<StoredFileCase> {};
+
+TEST_P(CalibrationStoreTest, WhatIsStoredIsReadBack) {
+    const fs::path path = dir_ / "calibration.ini";
+    Put(path, GetParam().before);
+    ASSERT_EQ(WriteCalibrationFile(path, kTexts), "");
+    const CalibrationLoad load = LoadCalibrationFile(path);
+    EXPECT_TRUE(load.found);
+    EXPECT_EQ(load.texts, kTexts);
+}
+
+using namespace std::string_literals;
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, CalibrationStoreTest,
+    testing::Values(
+        // A load reads up to the first NUL byte.
+        StoredFileCase{"nul_before_the_section", "; w\0\x0f\n[Calibration Settings(V)]\nCH0 Input1=3.3\n"s},
+        StoredFileCase{"nul_inside_a_line", "[Other]\r\nkey=va\0lue\r\n[Calibration Settings(V)]\r\n"s},
+        // A line of a lone '[' does not run into the section below it.
+        StoredFileCase{"lone_bracket_last", "[Calibration Settings(\xEF\xBB\xEF\n["},
+        StoredFileCase{"lone_bracket_after_signature", "\xEF\xBB\xBF[ \t\r\n\r\n"}));
+
+TEST_F(CalibrationFileTest, ALoneBracketIsABlankLine) {
+    const fs::path path = dir_ / "calibration.ini";
+    Put(path, "[\r\n[Calibration Settings(V)]\r\nCH0 Input1=5\r\nCH0 Output1=4\r\n");
+    const CalibrationLoad load = LoadCalibrationFile(path);
+    EXPECT_TRUE(load.found);
+    EXPECT_EQ(load.channel[0], (CalibrationCorrection{1.0f, 1.0f}));
+}
+
+TEST_F(CalibrationFileTest, AFileWithANulByteKeepsWhatFollowsIt) {
+    const fs::path path = dir_ / "calibration.ini";
+    const std::string rest = "\0junk\r\n[Calibration Settings(V)]\r\nCH1 Input1=7\r\n"s;
+    Put(path, "; notes\r\n[Calibration Settings(V)]\r\nCH0 Input1=9\r\n" + rest);
+    ASSERT_EQ(WriteCalibrationFile(path, kTexts), "");
+    EXPECT_EQ(Get(path), "; notes\r\n" + ReplaceCalibrationSection("", kTexts) + rest);
+}
+
 TEST_F(CalibrationFileTest, DamagedFilesLoadWithoutHarm) {
     const fs::path path = dir_ / "calibration.ini";
     // Missing keys read as empty; values that are no numbers are dropped.
@@ -96,8 +147,17 @@ TEST_F(CalibrationFileTest, DamagedFilesLoadWithoutHarm) {
     EXPECT_EQ(load.channel[0], CalibrationCorrection{});
     EXPECT_EQ(load.channel[1], CalibrationCorrection{});
 
-    Put(path, "[Calibration Settings(V)]\r\nCH0 Input1=5\r\nCH0 Output1=4\r\n" +
-                  std::string(kMaxCalibrationFileSize, ';'));
+    // Up to the limit a file is read whole, one byte more and it is not.
+    const std::string section = "[Calibration Settings(V)]\r\nCH0 Input1=5\r\nCH0 Output1=4\r\n";
+    Put(path, section + std::string(kMaxCalibrationFileSize - section.size() - 2, ';') + "\r\n");
+    load = LoadCalibrationFile(path);
+    EXPECT_EQ(load.problem, CalibrationFileProblem::None);
+    EXPECT_EQ(load.channel[0], (CalibrationCorrection{1.0f, 1.0f}));
+    Put(path, section + std::string(kMaxCalibrationFileSize - section.size() + 1, ';'));
+    EXPECT_EQ(LoadCalibrationFile(path).problem, CalibrationFileProblem::TooLarge);
+    EXPECT_EQ(LoadCalibrationFile(path).detail, std::to_string(kMaxCalibrationFileSize + 1) + " bytes");
+
+    Put(path, section + std::string(kMaxCalibrationFileSize, ';'));
     load = LoadCalibrationFile(path);
     EXPECT_EQ(load.problem, CalibrationFileProblem::TooLarge);
     EXPECT_FALSE(load.found);
