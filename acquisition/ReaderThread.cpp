@@ -12,8 +12,8 @@ constexpr int kMaxFrames = ReaderThread::kBufferBytes / kFrameBytes;
 
 }  // namespace
 
-ReaderThread::ReaderThread(const std::atomic<bool>& stopRequested,
-                           const std::atomic<std::shared_ptr<ScsiTransport>>& device, QObject* parent)
+ReaderThread::ReaderThread(const std::atomic<bool>& stopRequested, const DeviceHandleSlot& device,
+                           QObject* parent)
     : QThread(parent), stopRequested_(stopRequested), device_(device) {
     // Emitted on the reader's own thread, after run() and before wait() returns.
     connect(

@@ -10,6 +10,7 @@
 #include <memory>
 #include <mutex>
 
+#include "device/DeviceHandleSlot.h"
 #include "device/RateTable.h"
 #include "device/ScsiTransport.h"
 
@@ -49,8 +50,7 @@ public:
     static int FreshBytes(int sampleRate, const VendorRead& read, std::uint32_t received);
 
 protected:
-    ReaderThread(const std::atomic<bool>& stopRequested,
-                 const std::atomic<std::shared_ptr<ScsiTransport>>& device, QObject* parent);
+    ReaderThread(const std::atomic<bool>& stopRequested, const DeviceHandleSlot& device, QObject* parent);
 
     bool ShouldRun() const { return !stopRequested_.load() && !abort_.load(); }
     bool StopRequested() const { return stopRequested_.load(); }
@@ -78,7 +78,7 @@ protected:
 
 private:
     const std::atomic<bool>& stopRequested_;
-    const std::atomic<std::shared_ptr<ScsiTransport>>& device_;
+    const DeviceHandleSlot& device_;
     std::atomic<bool> abort_{false};
     // Raised by the thread as it ends (on QThread::finished) and read after
     // wait(). wait() alone orders the thread's work before the joiner's, but

@@ -3,9 +3,8 @@
 #include <vector>
 
 mainthread::mainthread(const std::atomic<bool>& stopRequested, const std::atomic<int>& sampleRate,
-                       const std::atomic<int>& framesPerRead,
-                       const std::atomic<std::shared_ptr<ScsiTransport>>& device, DoubleArray& queue,
-                       QObject* parent)
+                       const std::atomic<int>& framesPerRead, const DeviceHandleSlot& device,
+                       DoubleArray& queue, QObject* parent)
     : ReaderThread(stopRequested, device, parent),
       sampleRate_(sampleRate),
       framesPerRead_(framesPerRead),

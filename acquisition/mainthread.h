@@ -16,8 +16,7 @@ class mainthread : public ReaderThread {
 
 public:
     mainthread(const std::atomic<bool>& stopRequested, const std::atomic<int>& sampleRate,
-               const std::atomic<int>& framesPerRead,
-               const std::atomic<std::shared_ptr<ScsiTransport>>& device, DoubleArray& queue,
+               const std::atomic<int>& framesPerRead, const DeviceHandleSlot& device, DoubleArray& queue,
                QObject* parent = nullptr);
 
 protected:

@@ -13,9 +13,8 @@ constexpr int kSlowRate = 64;
 
 readmsc::readmsc(std::atomic<bool>& stopRequested, const std::atomic<int>& sampleRate,
                  std::atomic<int>& framesPerRead, const std::atomic<std::uint8_t>& channelMask,
-                 const std::atomic<std::shared_ptr<ScsiTransport>>& device,
-                 ChannelCorrectionSource correction0, ChannelCorrectionSource correction1,
-                 std::shared_ptr<VoltSink> sink, QObject* parent)
+                 const DeviceHandleSlot& device, ChannelCorrectionSource correction0,
+                 ChannelCorrectionSource correction1, std::shared_ptr<VoltSink> sink, QObject* parent)
     : ReaderThread(stopRequested, device, parent),
       stopFlag_(stopRequested),
       sampleRate_(sampleRate),

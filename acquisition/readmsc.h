@@ -23,7 +23,7 @@ public:
     // until the thread ends.
     readmsc(std::atomic<bool>& stopRequested, const std::atomic<int>& sampleRate,
             std::atomic<int>& framesPerRead, const std::atomic<std::uint8_t>& channelMask,
-            const std::atomic<std::shared_ptr<ScsiTransport>>& device, ChannelCorrectionSource correction0,
+            const DeviceHandleSlot& device, ChannelCorrectionSource correction0,
             ChannelCorrectionSource correction1, std::shared_ptr<VoltSink> sink, QObject* parent = nullptr);
 
 Q_SIGNALS:

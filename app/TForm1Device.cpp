@@ -1,7 +1,7 @@
 // Device detection and hot-plug of the main window: Detect Device, the drive
 // scan, the identity string with its zero adjustment, device events and the
 // reconnect poll. All of it runs on the user-interface thread; the readers
-// only load FDeviceHandle, which is swapped atomically.
+// only load FDeviceHandle, which is swapped under its own lock.
 
 // Before any Qt header: SimOptions has a member that Qt's "signals" keyword
 // macro would rewrite.

@@ -9,6 +9,7 @@
 #include <mutex>
 #include <string>
 
+#include "DeviceHandleSlot.h"
 #include "DoubleArray.h"
 #include "ScsiTransport.h"
 
@@ -26,7 +27,7 @@ struct TForm1State {
     std::atomic<int> FDecimation{0};
     // The opened instrument; null when there is none or the open failed. The
     // readers load it while detection may replace it.
-    std::atomic<std::shared_ptr<ScsiTransport>> FDeviceHandle;
+    DeviceHandleSlot FDeviceHandle;
     std::atomic<int> FWritePos0{0};
     std::atomic<int> FWritePos1{0};
     std::atomic<int> FRecordLength0{0};

@@ -11,6 +11,7 @@
 #include "FrameBlocks.h"
 #include "ReaderThreads.h"
 #include "acquisition/AcquisitionSettings.h"
+#include "device/DeviceHandleSlot.h"
 #include "device/HotplugEvent.h"
 #include "mainthread.h"
 
@@ -49,7 +50,7 @@ CaptureOutcome CaptureFrames(const CaptureRequest& request, const DeviceLink& de
     std::atomic<bool> stop{false};
     std::atomic<int> sampleRate{request.sampleRate};
     std::atomic<int> framesPerRead{FramesPerRead(request.sampleRate)};
-    std::atomic<std::shared_ptr<ScsiTransport>> handle{instrument.handle};
+    DeviceHandleSlot handle{instrument.handle};
     DoubleArray queue(lock, stop);
     ReaderThreads readers;
 

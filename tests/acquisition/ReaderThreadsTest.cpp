@@ -44,7 +44,7 @@ protected:
     std::atomic<bool> stop{false};
     std::atomic<int> rate{100000};
     std::atomic<int> frames{3072};
-    std::atomic<std::shared_ptr<ScsiTransport>> handle;
+    DeviceHandleSlot handle;
     std::mutex lock;
     DoubleArray queue{lock, stop};
     std::shared_ptr<StuckTransport> stuck = std::make_shared<StuckTransport>();

@@ -20,7 +20,7 @@ protected:
     std::atomic<bool> stop{false};
     std::atomic<int> rate{6250};
     std::atomic<int> frames{3072};  // half a second per paced command at this rate
-    std::atomic<std::shared_ptr<ScsiTransport>> handle;
+    DeviceHandleSlot handle;
     std::mutex lock;
     DoubleArray queue{lock, stop};
     std::shared_ptr<SimulatedInstrument> sim;

@@ -46,7 +46,7 @@ protected:
     std::atomic<int> rate{6250};
     std::atomic<int> frames{3072};
     std::atomic<std::uint8_t> mask{1};
-    std::atomic<std::shared_ptr<ScsiTransport>> handle;
+    DeviceHandleSlot handle;
     std::atomic<float> zero0{0.0f}, gain0{0.0f}, offset0{0.0f};
     std::atomic<float> zero1{0.25f}, gain1{1.5f}, offset1{-0.5f};
     std::shared_ptr<RecordingSink> sink = std::make_shared<RecordingSink>();
