@@ -22,11 +22,20 @@ bool Writable(const fs::path& path) {
 #endif
 }
 
+// An installed program: PREFIX/bin beside the program's data in
+// PREFIX/share/daq. Its folder is the system's, even to an administrator who
+// could write there.
+bool Installed(const fs::path& programDir) {
+    std::error_code error;
+    return programDir.filename() == "bin" &&
+           fs::is_directory(programDir.parent_path() / "share" / "daq", error);
+}
+
 // Whether a new calibration could be stored beside the program.
 bool ProgramDirTakesCalibration(const CalibrationLocations& where) {
     std::error_code error;
     if (where.programDir.empty() || !fs::is_directory(where.programDir, error) ||
-        !Writable(where.programDir)) {
+        !Writable(where.programDir) || Installed(where.programDir)) {
         return false;
     }
     const fs::path file = where.programDir / kCalibrationFileName;

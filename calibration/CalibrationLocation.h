@@ -5,7 +5,9 @@
 // Where calibration.ini lives. It belongs beside the program; but an
 // installed program's folder is not writable, and a calibration that
 // cannot be stored would be lost, so such an installation keeps it in the
-// user's configuration folder instead. The window and daq-cli resolve it
+// user's configuration folder instead. So does an installation in
+// PREFIX/bin with its data in PREFIX/share/daq, writable or not (root's
+// calibration does not go into /usr/bin). The window and daq-cli resolve it
 // with the same two functions, so both always use the same file.
 struct CalibrationLocations {
     // The folder of the running program.

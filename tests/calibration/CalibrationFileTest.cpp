@@ -206,6 +206,16 @@ TEST_F(CalibrationFileTest, ProgramFolderWhileWritableElseTheUsersFolder) {
     EXPECT_EQ(CalibrationReadPath(nowhere), nowhere.programDir / "calibration.ini");
 }
 
+TEST_F(CalibrationFileTest, AnInstalledProgramKeepsItInTheUsersFolderEvenWhereItCouldWrite) {
+    const CalibrationLocations where{dir_ / "usr" / "bin", dir_ / "config" / "DAQ"};
+    fs::create_directories(where.programDir);
+    fs::create_directories(dir_ / "usr" / "share" / "daq");
+    EXPECT_EQ(CalibrationWritePath(where), where.userConfigDir / "calibration.ini");
+    EXPECT_EQ(CalibrationReadPath(where), where.programDir / "calibration.ini") << "no user copy yet";
+    ASSERT_EQ(WriteCalibrationFile(CalibrationWritePath(where), kTexts), "");
+    EXPECT_EQ(CalibrationReadPath(where), where.userConfigDir / "calibration.ini");
+}
+
 TEST_F(CalibrationFileTest, ReadOnlyProgramFolderKeepsTheCalibrationInTheUsersFolder) {
     if (geteuid() == 0) {
         GTEST_SKIP() << "root writes into read-only folders";
