@@ -1,22 +1,22 @@
 #include <QLocale>
 #include <QObject>
-#include <QScreen>
 
+#include <cstdlib>
 #include <exception>
 #include <iostream>
 #include <string>
 
 #include "CommandLine.h"
 #include "DaqApplication.h"
+#include "DisplayCheck.h"
 #include "LanguageModules.h"
-#include "TCalibration.h"
-#include "TForm1.h"
-#include "TForm4.h"
-#include "TForm6.h"
-#include "TForm8.h"
-#include "TFrequencySensorFrom.h"
+#include "ProgramWindows.h"
 
 int main(int argc, char** argv) {
+    if (!HasDisplay(argc, argv, [](const char* name) { return std::getenv(name); })) {
+        std::cerr << NoDisplayMessage() << '\n';
+        return 1;
+    }
     DaqApplication app(argc, argv);
     // Not the display name: Qt would append it to every window title.
     QApplication::setApplicationName(QStringLiteral("DAQ"));
@@ -38,20 +38,9 @@ int main(int argc, char** argv) {
     LanguageModules::ForThisProgram().LoadDefault(QLocale::system());
 
     try {
-        TForm1 Form1(options.Device());
-        TCalibration Calibration;
-        TForm6 Form6;
-        TForm4 Form4;
-        TFrequencySensorFrom FrequencySensorFrom;
-        TForm8 Form8;
-        Form1.AttachWindows(&Calibration, &Form6, &Form4, &FrequencySensorFrom, &Form8);
-        QObject::connect(&Form1, &TForm1::Closed, &app, &QCoreApplication::quit);
-        // The form is laid out for a large screen; a smaller one gets all of it.
-        if (const QScreen* screen = Form1.screen()) {
-            Form1.resize(Form1.size().boundedTo(screen->availableGeometry().size()));
-        }
-        Form1.show();
-        Form1.FormCreate();
+        ProgramWindows windows(options.Device());
+        QObject::connect(&windows.Main(), &TForm1::Closed, &app, &QCoreApplication::quit);
+        windows.Start();
         QApplication::exec();
     } catch (const std::exception& e) {
         app.ShowException(QString::fromLocal8Bit(e.what()));
