@@ -64,6 +64,9 @@ public:
     const ReaderThreads& Readers() const { return readers_; }
     // Whether the background analysis of the charts is running.
     bool AnalysisRunning() const;
+    // Blocks read and not yet taken for drawing: the display queue's, and
+    // in the sound sensor mode the low-speed plotter's.
+    int QueuedBlocks() const;
 
     // The secondary windows that the menu commands show; they live as long
     // as the program, beside this window.
@@ -271,7 +274,12 @@ private:
     // recording run takes the reader's blocks; EndPlotter stops and joins it.
     void StartPlotter(readmsc& reader);
     void EndPlotter();
-    void DrawPlotBatch(const PlotBatch& batch);
+    // Batches are drawn together at most every 50 ms, as the display
+    // refresh draws the free-running trace: each push of the chart redraws
+    // and re-strokes the whole trace, and a batch comes every 31 ms at
+    // 100 kS/s.
+    void QueuePlotBatch(std::shared_ptr<const PlotBatch> batch);
+    void DrawPlotBatches();
     void ResetPeakList();
 
     std::shared_ptr<DriveAccess> drives_;
@@ -321,6 +329,8 @@ private:
     // The low-speed plotter of a recording run and its drawing.
     std::unique_ptr<showChart> plotter_;
     std::unique_ptr<LowSpeedPlot> lowSpeedPlot_;
+    std::vector<std::shared_ptr<const PlotBatch>> plotBatches_;  // to draw at the next plot tick
+    QTimer* plotDrawTimer_ = nullptr;
 
     // Destroyed before the state the readers read (TForm1State is a base);
     // joined explicitly at close and in the destructor all the same.

@@ -1,6 +1,9 @@
 // The low-speed plotting of the sound sensor mode: the recording reader's
 // blocks go to the plotting thread showChart, and each block comes back as
-// one converted batch that is drawn here, on the user-interface thread.
+// one converted batch that is drawn here, on the user-interface thread, with
+// the others that came in the same 50 ms.
+
+#include <QTimer>
 
 #include "LowSpeedPlot.h"
 #include "TForm1.h"
@@ -8,8 +11,21 @@
 #include "readmsc.h"
 #include "showChart.h"
 
+namespace {
+
+constexpr int kPlotDrawMs = 50;
+
+}  // namespace
+
 void TForm1::StartPlotter(readmsc& reader) {
     EndPlotter();
+    if (plotDrawTimer_ == nullptr) {
+        plotDrawTimer_ = new QTimer(this);
+        plotDrawTimer_->setObjectName(QStringLiteral("PlotDrawTimer"));
+        plotDrawTimer_->setSingleShot(true);
+        plotDrawTimer_->setInterval(kPlotDrawMs);
+        connect(plotDrawTimer_, &QTimer::timeout, this, &TForm1::DrawPlotBatches);
+    }
     lowSpeedPlot_ = std::make_unique<LowSpeedPlot>(
         LowSpeedPlot::Channel{FWritePos0, FRecordLength0, FTimeBaseIndex0, *LineSeries5},
         LowSpeedPlot::Channel{FWritePos1, FRecordLength1, FTimeBaseIndex1, *LineSeries2}, gSampleRate);
@@ -26,7 +42,7 @@ void TForm1::StartPlotter(readmsc& reader) {
         [plotter](const QByteArray& frames) { plotter->HandOver(frames); }, Qt::QueuedConnection);
     connect(
         plotter, &showChart::BatchReady, plotter,
-        [this](const std::shared_ptr<const PlotBatch>& batch) { DrawPlotBatch(*batch); },
+        [this](const std::shared_ptr<const PlotBatch>& batch) { QueuePlotBatch(batch); },
         Qt::QueuedConnection);
     plotter_->start();
 }
@@ -37,12 +53,35 @@ void TForm1::EndPlotter() {
         plotter_->wait();
         plotter_.reset();
     }
+    if (plotDrawTimer_ != nullptr) {
+        plotDrawTimer_->stop();
+    }
+    plotBatches_.clear();
     lowSpeedPlot_.reset();
 }
 
-void TForm1::DrawPlotBatch(const PlotBatch& batch) {
+void TForm1::QueuePlotBatch(std::shared_ptr<const PlotBatch> batch) {
+    plotBatches_.push_back(std::move(batch));
+    if (!plotDrawTimer_->isActive()) {
+        plotDrawTimer_->start();
+    }
+}
+
+void TForm1::DrawPlotBatches() {
     // The charts push the points once this pass of the event loop is over.
-    if (lowSpeedPlot_ != nullptr && lowSpeedPlot_->Draw(batch)) {
+    bool screenFull = false;
+    for (const std::shared_ptr<const PlotBatch>& batch : plotBatches_) {
+        if (lowSpeedPlot_ != nullptr && lowSpeedPlot_->Draw(*batch)) {
+            screenFull = true;
+        }
+    }
+    plotBatches_.clear();
+    if (screenFull) {
         StartAnalysis(false);
     }
+}
+
+int TForm1::QueuedBlocks() const {
+    return FBlockQueue.CountA() + FBlockQueue.CountB() + (plotter_ != nullptr ? plotter_->Pending() : 0) +
+           static_cast<int>(plotBatches_.size());
 }

@@ -39,6 +39,11 @@ void showChart::HandOver(QByteArray frames) {
     wake_.notify_one();
 }
 
+int showChart::Pending() {
+    const std::lock_guard lock(mutex_);
+    return static_cast<int>(pending_.size());
+}
+
 void showChart::RequestAbort() {
     {
         // Under the lock, so a wait cannot miss the wake-up.

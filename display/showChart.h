@@ -42,6 +42,8 @@ public:
     void HandOver(QByteArray frames);
     // Ends the thread at once, even while it waits. Thread-safe.
     void RequestAbort();
+    // Blocks handed over and not yet converted. Thread-safe.
+    int Pending();
 
     // The batch of one block, converted as the thread does it.
     static PlotBatch Convert(const QByteArray& frames, int framesPerRead, std::uint8_t channelMask,

@@ -4,12 +4,24 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <ctime>
 
 #include "../FrameDecoder.h"
 #include "../ScsiCommands.h"
 #include "../ZeroAdjust.h"
 
 namespace {
+
+// CPU time of the calling thread, in seconds; 0 without a thread CPU clock.
+double ThreadCpuSeconds() {
+#ifdef CLOCK_THREAD_CPUTIME_ID
+    timespec now{};
+    if (clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now) == 0) {
+        return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+    }
+#endif
+    return 0.0;
+}
 
 constexpr std::uint8_t kStatusGood = 0x00;
 constexpr std::uint8_t kStatusCheckCondition = 0x02;
@@ -173,7 +185,9 @@ ScsiResult SimulatedInstrument::VendorRead(const ScsiCommand& command, std::uniq
         streamOrigin_ = now;
         nextFrame_ = 0;
     } else if (paced_ && now - (streamOrigin_ + nextFrame_ / *frameRate) > kMaxLagSeconds) {
-        nextFrame_ = static_cast<std::uint64_t>((now - streamOrigin_) * *frameRate);
+        const auto caughtUp = static_cast<std::uint64_t>((now - streamOrigin_) * *frameRate);
+        droppedFrames_ += caughtUp - nextFrame_;
+        nextFrame_ = caughtUp;
     }
     const std::uint64_t first = nextFrame_;
     nextFrame_ += frames;
@@ -202,6 +216,7 @@ ScsiResult SimulatedInstrument::VendorRead(const ScsiCommand& command, std::uniq
     const std::uint32_t length = std::min<std::uint32_t>(command.dataLength, blocks * kBlockBytes);
     std::memset(command.data, 0, length);
     if (!zeroed) {
+        const double synthesisStart = ThreadCpuSeconds();
         const std::uint64_t fitting = std::min<std::uint64_t>(frames, length / kFrameBytes);
         for (std::uint64_t i = 0; i < fitting; ++i) {
             const std::uint64_t frame = first + i;
@@ -214,6 +229,7 @@ ScsiResult SimulatedInstrument::VendorRead(const ScsiCommand& command, std::uniq
                 out[2 * channel + 1] = static_cast<std::uint8_t>(raw >> 8);
             }
         }
+        synthesisSeconds_ += ThreadCpuSeconds() - synthesisStart;
     }
     return Good(length);
 }
@@ -307,4 +323,14 @@ int SimulatedInstrument::WaitingCommands() const {
 std::uint64_t SimulatedInstrument::NextStreamFrame() const {
     const std::lock_guard lock(mutex_);
     return nextFrame_;
+}
+
+double SimulatedInstrument::SynthesisCpuSeconds() const {
+    const std::lock_guard lock(mutex_);
+    return synthesisSeconds_;
+}
+
+std::uint64_t SimulatedInstrument::DroppedFrames() const {
+    const std::lock_guard lock(mutex_);
+    return droppedFrames_;
 }

@@ -80,6 +80,12 @@ public:
     // of the next frame of the current stream.
     int WaitingCommands() const;
     std::uint64_t NextStreamFrame() const;
+    // Frames lost so far because the caller fell too far behind, over every
+    // stream since construction.
+    std::uint64_t DroppedFrames() const;
+    // CPU time spent computing the frames' samples, which a real instrument
+    // does itself (0 where threads have no CPU clock).
+    double SynthesisCpuSeconds() const;
 
 private:
     ScsiResult VendorRead(const ScsiCommand& command, std::unique_lock<std::mutex>& lock);
@@ -113,5 +119,7 @@ private:
     std::uint32_t streamRateCode_ = 0;
     double streamOrigin_ = 0.0;
     std::uint64_t nextFrame_ = 0;
+    std::uint64_t droppedFrames_ = 0;
+    double synthesisSeconds_ = 0.0;
     double logicalNow_ = 0.0;
 };

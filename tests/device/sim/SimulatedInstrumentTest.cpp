@@ -184,8 +184,10 @@ TEST(SimulatedInstrumentPacingTest, ACallerFarBehindLosesTheFramesInBetween) {
     SimulatedInstrument sim;
     Read(sim, 0x0, 1);
     std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+    EXPECT_EQ(sim.DroppedFrames(), 0u);
     Read(sim, 0x0, 1);
     EXPECT_GT(sim.NextStreamFrame(), 100000u);
+    EXPECT_EQ(sim.DroppedFrames(), sim.NextStreamFrame() - 2 * kFramesPerBlock);
 }
 
 // Starts a 5.2 s read (255 blocks at 6250 S/s), interrupts it once it waits
