@@ -64,26 +64,10 @@ TForm1::TForm1(DeviceLink device, QWidget* parent)
     FPictureFileName.clear();
     FBlockQueue.Clear();
     ResetUnit1Globals();
-    gSampleRate = 64;
     setWindowTitle(Caption());
-    CheckListBox1->item(0)->setCheckState(Qt::Checked);
-    gChannelMask = 1;
     ComboBox3->setCurrentText(QStringLiteral("64"));
     ComboBox3->setItemText(0, QStringLiteral("64"));
-    ComboBox3->setCurrentIndex(0);
-    gTriggerLevel = Edit3->text().toFloat();
-    gTriggerChannel = ComboBox2->currentText().toStdString();
-    FRecordLength0 = ComboBox1->currentText().toInt();
-    RadioGroup1->SetItemIndex(7);
-    RadioGroup2->SetItemIndex(4);
-    RadioGroup3->SetItemIndex(4);
-    RadioGroup4->SetItemIndex(7);
-    RadioGroup1Click();
-    RadioGroup2Click();
-    RadioGroup3Click();
-    RadioGroup4Click();
-    gTriggerEdge = 1;
-    Memo1->clear();
+    ApplyStartUpSettings();
     LoadPictureSet(windowTitle().contains(QStringLiteral("Oscill")) ? PictureSet::English
                                                                     : PictureSet::Chinese);
     FDecimation = 1;

@@ -163,6 +163,9 @@ public:
     // Both language commands: the locale identifier picks the module, the
     // check mark and the picture set (TForm1Language.cpp).
     void SwitchLanguage(int locale);
+    // The scales, channel, rate and trigger settings the window starts
+    // with; also applied again by a language switch.
+    void ApplyStartUpSettings();
 
     // Device detection and hot-plug (TForm1Device.cpp). Detect Device is
     // Button3Click; Timer3Timer is the reconnect poll.

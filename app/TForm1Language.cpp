@@ -38,8 +38,23 @@ void TForm1::SwitchLanguage(int locale) {
     // Hold: a running acquisition stops here, a recording closes its file.
     Image7Click();
 
-    // The start-up settings again, the sample rate excepted: ComboBox3 shows
-    // "64" but the rate in force stays.
+    // The start-up settings again, the sample rate with them, so that the
+    // rate in force is the "64" ComboBox3 shows.
+    ApplyStartUpSettings();
+    Edit5->clear();
+    Edit6->clear();
+    Image14Click();
+    Image13Click();
+    Image2Click();
+    Image16Click();
+    if (Calibration) {
+        Calibration->LoadCalibration();
+    }
+    RegisterDeviceEvents();
+}
+
+void TForm1::ApplyStartUpSettings() {
+    gSampleRate = 64;
     CheckListBox1->item(0)->setCheckState(Qt::Checked);
     gChannelMask = 1;
     ComboBox3->setCurrentIndex(0);
@@ -52,20 +67,12 @@ void TForm1::SwitchLanguage(int locale) {
     RadioGroup4->SetItemIndex(7);
     gTriggerEdge = 1;
     Memo1->clear();
+    // The time bases at 64 S/s set the record lengths, frames per read and
+    // timer intervals of that rate.
     RadioGroup1Click();
     RadioGroup2Click();
     RadioGroup3Click();
     RadioGroup4Click();
-    Edit5->clear();
-    Edit6->clear();
-    Image14Click();
-    Image13Click();
-    Image2Click();
-    Image16Click();
-    if (Calibration) {
-        Calibration->LoadCalibration();
-    }
-    RegisterDeviceEvents();
 }
 
 void TForm1::changeEvent(QEvent* event) {

@@ -80,7 +80,7 @@ protected:
         ASSERT_GT(form.Readers().Active(), 0);
     }
 
-    void ExpectStartUpSettingsButTheRate(int rate) {
+    void ExpectStartUpSettings() {
         EXPECT_TRUE(form.State().FStopRequested.load());
         EXPECT_EQ(form.State().FHoldPressed, 1);
         EXPECT_TRUE(Find<TImage>("Image8")->isVisibleTo(&form)) << "the Hold state shows";
@@ -92,7 +92,8 @@ protected:
         EXPECT_EQ(gTriggerMode, 0);
         EXPECT_EQ(gTriggerEdge, 1);
         EXPECT_EQ(Find<QComboBox>("ComboBox3")->currentText(), QStringLiteral("64"));
-        EXPECT_EQ(gSampleRate.load(), rate) << "the rate in force stays";
+        EXPECT_EQ(gSampleRate.load(), 64) << "the rate in force is the one shown";
+        EXPECT_EQ(form.State().FFramesPerRead.load(), 1);
         EXPECT_TRUE(form.windowTitle().endsWith(QStringLiteral(" \tV3.03")))
             << form.windowTitle().toStdString();
     }
@@ -101,7 +102,7 @@ protected:
 TEST_F(TForm1LanguageTest, ChineseDuringARunStopsItAndRestoresTheStartUpSettings) {
     StartAnUnusualRun();
     form.Chinese1Click();
-    ExpectStartUpSettingsButTheRate(6250);
+    ExpectStartUpSettings();
     EXPECT_TRUE(Action("Chinese1")->isChecked());
     EXPECT_FALSE(Action("English1")->isChecked());
     const QString name = Chinese("Myconst", "Oscilloscope/Spectrum Analyzer", "65504");
@@ -113,6 +114,17 @@ TEST_F(TForm1LanguageTest, ChineseDuringARunStopsItAndRestoresTheStartUpSettings
     EXPECT_TRUE(QTest::qWaitFor([&] { return form.Readers().Active() == 0; }, 20000));
 }
 
+TEST_F(TForm1LanguageTest, StartAfterASwitchDuringARunReadsAtTheRateShown) {
+    StartAnUnusualRun();
+    form.Chinese1Click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.Readers().Active() == 0; }, 20000));
+    form.Image5Click();
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return form.QueuedBlocks() > 0 || form.State().FWritePos0.load() > 0; }, 20000))
+        << "the run reads";
+    EXPECT_EQ(gSampleRate.load(), 64);
+}
+
 TEST_F(TForm1LanguageTest, EnglishAfterChineseComesBackAndASecondSwitchRepeatsEveryStep) {
     form.Chinese1Click();
     form.English1Click();
@@ -122,7 +134,7 @@ TEST_F(TForm1LanguageTest, EnglishAfterChineseComesBackAndASecondSwitchRepeatsEv
     EXPECT_TRUE(LanguageModules::ModuleInForce().endsWith(QStringLiteral("/daq.ENU")));
     StartAnUnusualRun();
     form.English1Click();
-    ExpectStartUpSettingsButTheRate(6250);
+    ExpectStartUpSettings();
     EXPECT_TRUE(Action("English1")->isChecked());
     EXPECT_FALSE(Action("Chinese1")->isChecked());
 }
@@ -142,7 +154,7 @@ TEST_F(TForm1LanguageTest, WithoutAModuleTheTextsStayButPicturesAndSettingsFollo
         LanguageModules(QStringLiteral("/nonexistent/daq"), {QStringLiteral("/nonexistent")}));
     StartAnUnusualRun();
     form.Chinese1Click();
-    ExpectStartUpSettingsButTheRate(6250);
+    ExpectStartUpSettings();
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Oscilloscope/Spectrum Analyzer \tV3.03"));
     EXPECT_EQ(Find<TImage>("Image10")->Picture(), QStringLiteral("CH01"));
     EXPECT_TRUE(messages.isEmpty()) << "a missing module is not reported";
