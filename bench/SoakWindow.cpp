@@ -10,8 +10,8 @@
 //
 // Exits 0 when the run went on to the end with no frame dropped and memory
 // within noise of what it was after the warm-up, 1 otherwise, 2 on bad
-// arguments. The first Ctrl-C ends the run early with its figures; a second
-// one ends the program at once. scripts/soak builds and runs it.
+// arguments, 130 when Ctrl-C ended an otherwise good run early. The first Ctrl-C ends the run early with its
+// figures; a second one ends the program at once. scripts/soak builds and runs it.
 
 // Before any Qt header: SimOptions has a member that Qt's "signals" keyword
 // macro would rewrite.
@@ -326,12 +326,13 @@ int main(int argc, char** argv) {
     const double growth = endRss - warmRss;
     const bool memoryOk = growth <= std::max(kRssNoiseMiB, kRssNoiseShare * warmRss);
     const double measured = std::max(1e-9, end - warmAt);
-    std::printf("\nCPU: %.2f %% of one core from %s to %s (%.1f s of CPU); %.2f %% without the simulated "
-                "instrument's own work of computing the samples (%.1f s)\n",
-                100.0 * (endCpu - warmCpu) / measured, Clock(warmAt - start).c_str(), Clock(end - start).c_str(),
-                endCpu - warmCpu, 100.0 * (endCpu - warmCpu - synthesis) / measured, synthesis);
-    std::printf("resident memory: %.1f MiB at START, %.1f MiB at %s, %.1f MiB at the end (%+.1f MiB%s)\n", startRss,
-                warmRss, Clock(warmAt - start).c_str(), endRss, growth, memoryOk ? "" : ": GROWN");
+    std::printf(
+        "\nCPU: %.2f %% of one core from %s to %s (%.1f s of CPU); %.2f %% without the simulated "
+        "instrument's own work of computing the samples (%.1f s)\n",
+        100.0 * (endCpu - warmCpu) / measured, Clock(warmAt - start).c_str(), Clock(end - start).c_str(),
+        endCpu - warmCpu, 100.0 * (endCpu - warmCpu - synthesis) / measured, synthesis);
+    std::printf("resident memory: %.1f MiB at START, %.1f MiB at %s, %.1f MiB at the end (%+.1f MiB%s)\n",
+                startRss, warmRss, Clock(warmAt - start).c_str(), endRss, growth, memoryOk ? "" : ": GROWN");
     std::printf("queue: %d blocks at the end, at most %d\n", endQueue, maxQueue);
     std::printf("dropped: %llu frames (%.1f s of samples)\n", static_cast<unsigned long long>(dropped),
                 static_cast<double>(dropped) / 100000.0);
@@ -345,5 +346,8 @@ int main(int argc, char** argv) {
             std::printf("  %-16s %8.2f s\n", thread.name.c_str(), thread.seconds);
         }
     }
-    return !stopped && dropped == 0 && memoryOk ? 0 : 1;
+    if (!stopped && dropped == 0 && memoryOk) {
+        return gInterrupted ? 130 : 0;  // an interrupted run is no whole soak
+    }
+    return 1;
 }
