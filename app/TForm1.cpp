@@ -310,6 +310,10 @@ void TForm1::ConnectHandlers() {
                 [this, handler = mouseUp](TChart*, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x,
                                           int y) { (this->*handler)(button, shift, x, y); });
     }
+    for (TChart* chart : {Chart2, Chart4}) {
+        connect(chart, &TChart::ZoomFinished, this, [this, chart] { MoveTriggerLabel(chart); });
+        connect(chart->chart(), &QChart::plotAreaChanged, this, [this, chart] { MoveTriggerLabel(chart); });
+    }
 
     const std::pair<QAction*, void (TForm1::*)()> commands[] = {
         {saveas1, &TForm1::saveas1Click},

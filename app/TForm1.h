@@ -242,6 +242,9 @@ private:
     TraceTickResult RunDisplayTick(TraceEngine::Refresh refresh);
     void ApplyDisplayTick(const TraceTickResult& result);
     void PlaceTriggerLabel(int channel, double triggerX);
+    // Keeps the label at the point it marks when its chart zooms or
+    // resizes; hidden while that point is off the plot.
+    void MoveTriggerLabel(TChart* chart);
     void StartAnalysis(bool once);
 
     // Spectrum, peak list and background analysis (TForm1Analysis.cpp).
@@ -332,6 +335,7 @@ private:
     // The low-speed plotter of a recording run and its drawing.
     std::unique_ptr<showChart> plotter_;
     std::unique_ptr<LowSpeedPlot> lowSpeedPlot_;
+    double triggerLabelX_ = 0.0;                                 // the time the trigger label marks
     std::vector<std::shared_ptr<const PlotBatch>> plotBatches_;  // to draw at the next plot tick
     QTimer* plotDrawTimer_ = nullptr;
 

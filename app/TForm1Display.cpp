@@ -3,6 +3,7 @@
 // then applies what the engine reports to the widgets and pushes the charts
 // once.
 
+#include <QChart>
 #include <QLabel>
 #include <QTimer>
 
@@ -121,16 +122,25 @@ void TForm1::ApplyDisplayTick(const TraceTickResult& result) {
 
 void TForm1::PlaceTriggerLabel(int channel, double triggerX) {
     TChart* const chart = channel == 0 ? Chart2 : Chart4;
-    const int x = chart->CalcXPosValue(triggerX);
-    const int y = chart->CalcYPosValue(gTriggerLevel);
     FTriggerLabel.reset();
     auto label = std::make_unique<QLabel>(Myconst::SpcTriggerhere.Text(), chart);
     label->setObjectName(QStringLiteral("TriggerLabel"));
-    label->setGeometry(x + kLabelOffsetX, y + kLabelOffsetY, kLabelWidth, kLabelHeight);
     // Its own style wins over the window's grey for labels.
     label->setStyleSheet(QStringLiteral("color: #ffff00; background: transparent;"));
-    label->show();
     FTriggerLabel = std::move(label);
+    triggerLabelX_ = triggerX;
+    MoveTriggerLabel(chart);
+}
+
+void TForm1::MoveTriggerLabel(TChart* chart) {
+    if (FTriggerLabel == nullptr || FTriggerLabel->parent() != chart) {
+        return;
+    }
+    const int x = chart->CalcXPosValue(triggerLabelX_);
+    const int y = chart->CalcYPosValue(gTriggerLevel);
+    FTriggerLabel->setGeometry(x + kLabelOffsetX, y + kLabelOffsetY, kLabelWidth, kLabelHeight);
+    // Zoomed in elsewhere, the point it marks is not on the chart.
+    FTriggerLabel->setVisible(chart->chart()->plotArea().adjusted(-1, -1, 1, 1).contains(QPointF(x, y)));
 }
 
 // The pulse window takes every free-running pair while it is open.

@@ -22,9 +22,11 @@ SimOptions SineOnCh0() {
 
 #include <gtest/gtest.h>
 
+#include <QChart>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -125,6 +127,23 @@ TEST_F(TForm1DisplayTest, TriggeredCaptureFreezesWithTheRisingCrossingAtAFifthOf
     EXPECT_EQ(label->text(), QStringLiteral("had been triggered here"));
     EXPECT_EQ(label->size(), QSize(450, 15));
     EXPECT_EQ(Find<QLineEdit>("Edit5")->text(), QString::asprintf("%.2f", double{gPrevTriggerVolt}));
+
+    // The label follows the point it marks through a zoom away from it and
+    // back.
+    TChart* chart2 = Find<TChart>("Chart2");
+    form.show();  // laid out: the plot area takes its size
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    EXPECT_TRUE(label->isVisibleTo(chart2));
+    QSignalSpy zoomed(chart2, &TChart::ZoomFinished);
+    const QRectF plot = chart2->chart()->plotArea();
+    chart2->ZoomRect(QRectF(plot.right() - 40, plot.top(), 30, 30));
+    ASSERT_TRUE(zoomed.count() == 1 || zoomed.wait());
+    EXPECT_FALSE(label->isVisibleTo(chart2));
+    chart2->UndoZoom();
+    ASSERT_TRUE(zoomed.count() == 2 || zoomed.wait());
+    EXPECT_TRUE(label->isVisibleTo(chart2));
+    EXPECT_EQ(label->pos(), QPoint(chart2->CalcXPosValue(TraceEngine::TimeOf(kScreen / 5, 5, kRate)) + 5,
+                                   chart2->CalcYPosValue(gTriggerLevel) - 20));
 }
 
 TEST_F(TForm1DisplayTest, FreeRunningRollsReadsOutAndStopsAtTheFlagWithoutTouchingTheCharts) {
