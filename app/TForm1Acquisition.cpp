@@ -100,6 +100,12 @@ void TForm1::Button1Click() {
 }
 
 void TForm1::Button6Click() {
+    // The low-speed batches that came before the stop are drawn now, as
+    // they arrived, not into whatever follows the stop.
+    if (plotDrawTimer_ != nullptr && plotDrawTimer_->isActive()) {
+        plotDrawTimer_->stop();
+        DrawPlotBatches();
+    }
     FStopRequested = true;
     readers_.AbortAll();
     if (plotter_ != nullptr) {
