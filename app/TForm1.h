@@ -242,8 +242,8 @@ private:
     TraceTickResult RunDisplayTick(TraceEngine::Refresh refresh);
     void ApplyDisplayTick(const TraceTickResult& result);
     void PlaceTriggerLabel(int channel, double triggerX);
-    // Keeps the label at the point it marks when its chart zooms or
-    // resizes; hidden while that point is off the plot.
+    // Keeps the label at the point it marks when its chart zooms, resizes
+    // or changes scale; hidden while that point is off the plot.
     void MoveTriggerLabel(TChart* chart);
     void StartAnalysis(bool once);
 
@@ -336,6 +336,7 @@ private:
     std::unique_ptr<showChart> plotter_;
     std::unique_ptr<LowSpeedPlot> lowSpeedPlot_;
     double triggerLabelX_ = 0.0;                                 // the time the trigger label marks
+    float triggerLabelLevel_ = 0.0f;                             // and the level it triggered at
     std::vector<std::shared_ptr<const PlotBatch>> plotBatches_;  // to draw at the next plot tick
     QTimer* plotDrawTimer_ = nullptr;
 

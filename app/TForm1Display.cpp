@@ -129,6 +129,7 @@ void TForm1::PlaceTriggerLabel(int channel, double triggerX) {
     label->setStyleSheet(QStringLiteral("color: #ffff00; background: transparent;"));
     FTriggerLabel = std::move(label);
     triggerLabelX_ = triggerX;
+    triggerLabelLevel_ = gTriggerLevel;
     MoveTriggerLabel(chart);
 }
 
@@ -137,7 +138,7 @@ void TForm1::MoveTriggerLabel(TChart* chart) {
         return;
     }
     const int x = chart->CalcXPosValue(triggerLabelX_);
-    const int y = chart->CalcYPosValue(gTriggerLevel);
+    const int y = chart->CalcYPosValue(triggerLabelLevel_);
     FTriggerLabel->setGeometry(x + kLabelOffsetX, y + kLabelOffsetY, kLabelWidth, kLabelHeight);
     // Zoomed in elsewhere, the point it marks is not on the chart.
     FTriggerLabel->setVisible(chart->chart()->plotArea().adjusted(-1, -1, 1, 1).contains(QPointF(x, y)));

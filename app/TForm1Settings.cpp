@@ -2,6 +2,8 @@
 // volts per division. The handlers read their controls, take the numbers from
 // AcquisitionSettings and apply them to the window's state and charts.
 
+#include <QLabel>
+
 #include "AcquisitionSettings.h"
 #include "Myconst.h"
 #include "SignalFacts.h"
@@ -191,6 +193,11 @@ void TForm1::DrawTriggerOverlays(TChart* chart, const char* channelName, int rec
         for (int k = -10; k <= 10; ++k) {
             marker.AddXY(x, k, kBlue);
         }
+        // The label beside it, in the time unit of the new time base.
+        if (FTriggerLabel != nullptr && FTriggerLabel->parent() == chart) {
+            triggerLabelX_ = x;
+            MoveTriggerLabel(chart);
+        }
     }
 }
 
@@ -198,6 +205,7 @@ void TForm1::VoltsClick(RadioGroup* group, TChart* chart, int& voltsIndex) {
     voltsIndex = group->ItemIndex();
     const Settings::VoltsChoice& volts = Settings::VoltsAt(voltsIndex);
     chart->SetLeftAxis(volts.minimum, volts.maximum, volts.increment);
+    MoveTriggerLabel(chart);
     const auto& choices = Settings::VoltsChoices();
     for (int i = 0; i < group->Count() && i < Settings::kVoltsCount; ++i) {
         group->SetItemCaption(
