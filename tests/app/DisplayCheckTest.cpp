@@ -37,8 +37,14 @@ INSTANTIATE_TEST_SUITE_P(
                       DisplayCase{{{"DISPLAY", ":0"}}, {}, true},
                       DisplayCase{{{"WAYLAND_DISPLAY", "wayland-0"}}, {}, true},
                       DisplayCase{{{"QT_QPA_PLATFORM", "offscreen"}}, {}, true},
+                      DisplayCase{{{"QT_QPA_PLATFORM", "wayland;xcb"}}, {}, false},
+                      DisplayCase{{{"QT_QPA_PLATFORM", "xcb:nomitshm"}}, {}, false},
+                      DisplayCase{{{"QT_QPA_PLATFORM", "wayland;minimal"}}, {}, true},
                       DisplayCase{{}, {"-platform", "offscreen"}, true},
-                      DisplayCase{{}, {"--platform=xcb"}, true}, DisplayCase{{}, {"-display", ":1"}, true},
-                      DisplayCase{{}, {"-platformx"}, false}, DisplayCase{{}, {"platform"}, false}));
+                      DisplayCase{{}, {"--platform", "vnc"}, true},
+                      DisplayCase{{{"QT_QPA_PLATFORM", "offscreen"}}, {"-platform", "xcb"}, false},
+                      DisplayCase{{}, {"--platform=offscreen"}, false}, DisplayCase{{}, {"-platform"}, false},
+                      DisplayCase{{}, {"-display", ":1"}, true}, DisplayCase{{}, {"-display"}, false},
+                      DisplayCase{{}, {"platform", "offscreen"}, false}));
 
 }  // namespace
