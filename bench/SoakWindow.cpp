@@ -254,7 +254,7 @@ int main(int argc, char** argv) {
     double warmCpu = startCpu;
     double warmRss = startRss;
     double warmAt = start;
-    double warmSynthesis = 0.0;
+    double warmSynthesis = sim.SynthesisCpuSeconds();
     bool warm = false;
     double lastAt = start;
     double lastCpu = startCpu;
@@ -297,7 +297,9 @@ int main(int argc, char** argv) {
             std::fflush(stdout);
             lastAt = now;
             lastCpu = cpu;
-            nextReport += interval;
+            while (nextReport <= elapsed) {  // one line after a stall, not one per sample
+                nextReport += interval;
+            }
         }
         if (elapsed >= total || gInterrupted || stopped) {
             // The figures of the run as it ends, its threads still there.

@@ -81,7 +81,8 @@ public:
     int WaitingCommands() const;
     std::uint64_t NextStreamFrame() const;
     // Frames lost so far because the caller fell too far behind, over every
-    // stream since construction.
+    // stream since construction; a pause in reading of over a second at the
+    // same rate counts too, as the instrument's buffer overflows then.
     std::uint64_t DroppedFrames() const;
     // CPU time spent computing the frames' samples, which a real instrument
     // does itself (0 where threads have no CPU clock).
