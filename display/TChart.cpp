@@ -254,6 +254,7 @@ void TChart::SchedulePush() {
 void TChart::Push() {
     pushPending_ = false;
     ClearUpperVectorState();
+    bool overlayMoved = false;
     for (Entry& e : series_) {
         SeriesModel& model = *e.model;
         model.Acknowledge();
@@ -307,10 +308,19 @@ void TChart::Push() {
                 }
             }
             e.series->replace(buffer);
+            overlayMoved = overlayMoved || style != Qt::SolidLine;
         }
         if (e.series->isVisible() != model.Visible()) {
             e.series->setVisible(model.Visible());
+            overlayMoved = overlayMoved || style != Qt::SolidLine;
         }
+    }
+    // A dotted overlay is a straight line: vertical (the trigger marker) or
+    // horizontal (the level), so its bounding box is a line, and the
+    // view's minimal update repaints no pixel of where it was. The whole
+    // view is repainted instead, or the old line stays on the screen.
+    if (overlayMoved) {
+        viewport()->update();
     }
 }
 
