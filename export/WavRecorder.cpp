@@ -15,7 +15,15 @@ constexpr std::int16_t kBytesPerSample = 1;
 WavRecorder::WavRecorder(WavWriter& writer, int blockBytes, ErrorHandler onError)
     : writer_(writer),
       buffer_(static_cast<std::size_t>(std::max(blockBytes, 1)), 0),
-      onError_(std::move(onError)) {}
+      onError_(std::move(onError)) {
+    // A recording that cannot be made is said at once, not a block later.
+    if (const std::string why = writer_.CheckTarget(); !why.empty()) {
+        failed_ = true;
+        if (onError_) {
+            onError_(why);
+        }
+    }
+}
 
 WavRecorder::~WavRecorder() {
     End(lastRate_);

@@ -17,7 +17,9 @@
 // a run that End() did not.
 //
 // If the file cannot be written, onError is called once with the reason and
-// the rest of the run is dropped. The whole run is driven from one thread.
+// the rest of the run is dropped: at construction when the path is no place
+// for a recording (a folder, a missing or read-only folder), else at the
+// block that fails. The whole run is driven from one thread.
 class WavRecorder {
 public:
     using ErrorHandler = std::function<void(const std::string& reason)>;

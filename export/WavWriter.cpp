@@ -3,8 +3,16 @@
 #include <sndfile.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <system_error>
 #include <utility>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 #include "TargetFile.h"
 
@@ -98,6 +106,27 @@ void WavWriter::Finish() {
     sf_close(file_);
     file_ = nullptr;
     openRecording_.store(nullptr);
+}
+
+std::string WavWriter::CheckTarget() const {
+    std::filesystem::path file;
+    if (const std::string refusal = ReplaceableTarget(path_, &file); !refusal.empty()) {
+        return path_.string() + ": cannot be written: " + refusal;
+    }
+    // A regular file there is removed and made anew: its folder decides.
+    std::filesystem::path folder = file.parent_path();
+    if (folder.empty()) {
+        folder = ".";
+    }
+#ifdef _WIN32
+    const bool writable = _waccess(folder.c_str(), 2) == 0;
+#else
+    const bool writable = access(folder.c_str(), W_OK | X_OK) == 0;
+#endif
+    if (!writable) {
+        return path_.string() + ": cannot be written: " + std::strerror(errno);
+    }
+    return {};
 }
 
 bool WavWriter::Open(std::int32_t sampleRate, std::int16_t channels, std::int16_t bytesPerSample) {

@@ -49,6 +49,12 @@ public:
     // Finishes the open recording, if any.
     void Finish();
 
+    // Why a new recording could not be written at the path, as WriteWave
+    // would say it; empty when it could. Looks only: nothing is created or
+    // removed, so a run can be told at its start rather than at its first
+    // block (minutes later at 64 S/s).
+    std::string CheckTarget() const;
+
     bool IsOpen() const { return file_ != nullptr; }
     // Sample bytes of the current recording (or of the last one).
     std::int64_t BytesWritten() const { return bytesWritten_; }

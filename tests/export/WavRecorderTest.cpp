@@ -100,6 +100,7 @@ TEST_F(WavRecorderTest, UnwritableFileIsReportedOnceAndTheRunDropped) {
     WavWriter writer(dir / "missing" / "out.wav");
     std::vector<std::string> errors;
     WavRecorder recorder(writer, 100, [&](const std::string& reason) { errors.push_back(reason); });
+    EXPECT_EQ(errors.size(), 1u) << "told at the start, before the first block";
     Record(recorder, 0, 450, 6250);
     recorder.End(6250);
     ASSERT_EQ(errors.size(), 1u);
