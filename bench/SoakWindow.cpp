@@ -77,22 +77,22 @@ double ResidentMiB() {
     return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
 }
 
+double Seconds(const timespec& time) {
+    return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_nsec) / 1e9;
+}
+
 double BootSeconds() {
     timespec now{};
     clock_gettime(CLOCK_BOOTTIME, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+    return Seconds(now);
 }
 
 // The fields of a /proc stat line after the command name, which may hold
 // spaces and parentheses itself.
-std::vector<std::string> StatFields(const std::string& line, std::string* name) {
-    const auto open = line.find('(');
+std::vector<std::string> StatFields(const std::string& line) {
     const auto close = line.rfind(')');
-    if (open == std::string::npos || close == std::string::npos || close < open) {
+    if (close == std::string::npos) {
         return {};
-    }
-    if (name != nullptr) {
-        *name = line.substr(open + 1, close - open - 1);
     }
     std::istringstream rest(line.substr(close + 1));
     return {std::istream_iterator<std::string>(rest), std::istream_iterator<std::string>()};
@@ -103,7 +103,7 @@ double ProcessStartBootSeconds() {
     std::ifstream file("/proc/self/stat");
     std::string line;
     std::getline(file, line);
-    const std::vector<std::string> fields = StatFields(line, nullptr);
+    const std::vector<std::string> fields = StatFields(line);
     // Fields after the name start at field 3 (state).
     constexpr std::size_t kStartTime = 22 - 3;
     if (fields.size() <= kStartTime) {
@@ -123,11 +123,9 @@ std::vector<ThreadTime> ThreadTimes() {
     std::vector<ThreadTime> times;
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator("/proc/self/task", error)) {
-        std::ifstream file(entry.path() / "stat");
-        std::string line;
-        std::getline(file, line);
+        std::ifstream comm(entry.path() / "comm");
         std::string name;
-        StatFields(line, &name);
+        std::getline(comm, name);
         // The kernel's own CPU clock of the thread, by its id: exact, where
         // the tick counts of its stat file miss a thread that runs in short
         // bursts between ticks (the glibc encoding of a per-thread clock).
@@ -137,7 +135,7 @@ std::vector<ThreadTime> ThreadTimes() {
         if (clock_gettime(clock, &used) != 0) {
             continue;
         }
-        const double seconds = static_cast<double>(used.tv_sec) + static_cast<double>(used.tv_nsec) / 1e9;
+        const double seconds = Seconds(used);
         auto same =
             std::find_if(times.begin(), times.end(), [&](const ThreadTime& t) { return t.name == name; });
         if (same == times.end()) {
